@@ -1,0 +1,23 @@
+#include "contentsource.h"
+#include "morv_prazno.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QIcon>
+#include <QRandomGenerator>
+
+using namespace Qt::Literals::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Fusion draws buttons and option buttons in their own background colours.
+    QApplication::setStyle(u"Fusion"_s);
+    QApplication::setWindowIcon(QIcon(u":/window/icon/izpit.png"_s));
+
+    // Seeded from the clock, so that every start draws a new arrangement.
+    QRandomGenerator generator(quint32(QDateTime::currentMSecsSinceEpoch()));
+    MORV_Prazno window(BuiltinContent(), [&generator] { return generator.generateDouble(); });
+    window.show();
+    return app.exec();
+}

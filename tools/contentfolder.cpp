@@ -1,0 +1,147 @@
+#include "contentfolder.h"
+
+#include "contenterror.h"
+#include "giftreader.h"
+#include "textnumbers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <cstdio>
+#include <map>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The lines of a UTF-8 text file, without their line ends.
+QStringList readLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ContentError{path, 1, u"cannot read the file: %1"_s.arg(file.errorString())};
+    QByteArray data = file.readAll();
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3);
+    if (data.endsWith('\n'))
+        data.chop(1);
+
+    QStringList lines;
+    if (data.isEmpty())
+        return lines;
+    const QList<QByteArray> rawLines = data.split('\n');
+    for (qsizetype n = 0; n < rawLines.size(); ++n) {
+        QByteArray raw = rawLines[n];
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = decode(raw);
+        if (decode.hasError())
+            throw ContentError{path, int(n + 1), u"the text is not valid UTF-8"_s};
+        lines.append(line);
+    }
+    return lines;
+}
+
+// The rows stand verbatim: a blank after the last digit turns a switch off.
+QStringList readSettings(const QString &path)
+{
+    const QStringList rows = readLines(path);
+    if (rows.size() != ContentFolder::SettingsRows)
+        throw ContentError{
+            path, int(qMin(rows.size(), ContentFolder::SettingsRows) + 1),
+            u"%1 row(s): the settings file holds exactly %2 rows, one a line"_s.arg(rows.size())
+                .arg(ContentFolder::SettingsRows)};
+    return rows;
+}
+
+void checkQuestionCount(const QString &path, const QList<GiftQuestion> &questions, bool control)
+{
+    const qsizetype runQuestions = questions.size() + (control ? 1 : 0);
+    const QString counted = control ? u", the control question included"_s : QString();
+    if (runQuestions < ContentFolder::MinQuestions)
+        throw ContentError{
+            path, questions.isEmpty() ? 1 : questions.last().line,
+            u"a run of this test has %1 question(s)%2; it needs at least %3"_s.arg(runQuestions)
+                .arg(counted)
+                .arg(ContentFolder::MinQuestions)};
+    if (runQuestions > ContentFolder::MaxQuestions) {
+        const GiftQuestion &first = questions[ContentFolder::MaxQuestions - (control ? 1 : 0)];
+        throw ContentError{
+            path, first.line,
+            u"a run of this test has %1 questions%2; it holds at most %3"_s.arg(runQuestions)
+                .arg(counted)
+                .arg(ContentFolder::MaxQuestions)};
+    }
+}
+
+// The picture of every question that has one, by question number from 1.
+std::map<int, QString> readPictures(const QString &folder, qsizetype questionCount)
+{
+    static const QRegularExpression name(u"^(\\d+)\\.jpe?g$"_s,
+                                         QRegularExpression::CaseInsensitiveOption);
+    std::map<int, QString> pictures;
+    const QDir dir(folder + u"/pictures"_s);
+    const QFileInfoList files =
+        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &file : files) {
+        const QString path = file.filePath();
+        const QRegularExpressionMatch match = name.match(file.fileName());
+        if (!match.hasMatch())
+            throw ContentError{path, 1,
+                               u"not a picture name: a picture is named by its question's number "
+                               "counted from 1, as in 03.jpg"_s};
+        const int number = match.captured(1).toInt();
+        if (number < 1 || number > questionCount)
+            throw ContentError{
+                path, 1,
+                u"a picture for question %1, but the test has %2 questions"_s.arg(number).arg(
+                    questionCount)};
+        if (pictures.contains(number))
+            throw ContentError{
+                path, 1,
+                u"a second picture for question %1, beside %2"_s.arg(number).arg(pictures[number])};
+
+        QImageReader reader(path, "jpeg");
+        const QImage image = reader.read();
+        if (image.isNull())
+            throw ContentError{path, 1,
+                               u"not a readable JPEG picture: %1"_s.arg(reader.errorString())};
+        if (image.width() > ContentFolder::PictureWidth ||
+            image.height() > ContentFolder::PictureHeight)
+            std::fprintf(
+                stderr,
+                "%s:1: warning: %dx%d pixels; the picture box shows %dx%d and clips the rest\n",
+                qPrintable(path), image.width(), image.height(), ContentFolder::PictureWidth,
+                ContentFolder::PictureHeight);
+        pictures[number] = file.fileName();
+    }
+    return pictures;
+}
+
+} // namespace
+
+ContentSource ContentFolder::read(const QString &folder)
+{
+    const QString giftPath = folder + u"/questions.gift"_s;
+    ContentSource content;
+    content.settings = readSettings(folder + u"/settings.txt"_s);
+    const QList<GiftQuestion> questions = GiftReader::read(giftPath, readLines(giftPath));
+    checkQuestionCount(giftPath, questions, SwitchValue(content.settings[2]) == 1);
+    const std::map<int, QString> pictures = readPictures(folder, questions.size());
+
+    for (qsizetype q = 0; q < questions.size(); ++q) {
+        const GiftQuestion &gift = questions[q];
+        ContentQuestion question;
+        question.rows = QStringList{gift.text} + gift.choices;
+        question.correctAnswer = gift.choices[gift.correct];
+        question.explanation = gift.explanation;
+        if (const auto picture = pictures.find(q + 1); picture != pictures.end())
+            question.picture = resourcePrefix() + picture->second;
+        content.questions.append(question);
+    }
+    return content;
+}

@@ -1,0 +1,253 @@
+#include "giftreader.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The text of one question: its lines joined by "\n", and the line number of
+// every character, so that a fault can name its line.
+struct Block
+{
+    QString text;
+    QList<int> lineNumbers;
+
+    bool isEmpty() const { return text.isEmpty(); }
+    int lineAt(qsizetype i) const
+    {
+        return lineNumbers.value(qBound(0, i, lineNumbers.size() - 1));
+    }
+    void appendLine(const QString &line, int number)
+    {
+        if (!text.isEmpty()) {
+            text += u'\n';
+            lineNumbers.append(number);
+        }
+        text += line;
+        lineNumbers.insert(lineNumbers.size(), line.size(), number);
+    }
+};
+
+qsizetype findUnescaped(QStringView s, QStringView needle, qsizetype from)
+{
+    for (qsizetype i = from; i < s.size(); ++i) {
+        if (s[i] == u'\\')
+            ++i;
+        else if (s.sliced(i).startsWith(needle))
+            return i;
+    }
+    return -1;
+}
+
+qsizetype skipSpace(QStringView s, qsizetype from)
+{
+    while (from < s.size() && s[from].isSpace())
+        ++from;
+    return from;
+}
+
+QString unescape(QStringView s)
+{
+    QString out;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] != u'\\' || i + 1 == s.size()) {
+            out += s[i];
+            continue;
+        }
+        const QChar next = s[++i];
+        if (next == u'n') {
+            out += u"\r\n";
+            continue;
+        }
+        // An escape of an ordinary character stands as written.
+        if (!u"~=#{}:\\"_s.contains(next))
+            out += u'\\';
+        out += next;
+    }
+    return out;
+}
+
+// The lines of a text, each trimmed, empty ones dropped, joined with one blank.
+QString joinLines(QStringView s)
+{
+    QStringList parts;
+    for (QStringView line : s.split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            parts.append(line.trimmed().toString());
+    }
+    return parts.join(u' ');
+}
+
+class QuestionParser
+{
+public:
+    QuestionParser(const QString &path, const Block &block)
+        : path(path), block(block), s(block.text)
+    {
+    }
+
+    GiftQuestion parse()
+    {
+        GiftQuestion question;
+        question.line = block.lineAt(0);
+        qsizetype pos = skipTitle(skipSpace(s, 0));
+        pos = skipFormat(skipSpace(s, pos));
+
+        const qsizetype open = findUnescaped(s, u"{", pos);
+        if (open < 0)
+            fail(pos, u"no answer block { ... }: only multiple-choice questions are supported"_s);
+        const qsizetype close = findUnescaped(s, u"}", open + 1);
+        if (close < 0)
+            fail(open, u"the answer block is not closed with }"_s);
+        const qsizetype after = skipSpace(s, close + 1);
+        if (after < s.size())
+            fail(after, u"text after the answer block: missing-word questions are not supported; "
+                        "mark the gap with _ in the question text"_s);
+
+        question.text = unescape(joinLines(s.sliced(pos, open - pos)));
+        if (question.text.isEmpty())
+            fail(open, u"the question has no text"_s);
+
+        qsizetype choicesEnd = close;
+        const qsizetype feedback = findUnescaped(s.first(close), u"####", open + 1);
+        if (feedback >= 0) {
+            question.explanation = explanationRows(s.sliced(feedback + 4, close - feedback - 4));
+            choicesEnd = feedback;
+        }
+        readChoices(open, choicesEnd, question);
+        return question;
+    }
+
+private:
+    [[noreturn]] void fail(qsizetype at, const QString &message) const
+    {
+        throw ContentError{path, block.lineAt(at), message};
+    }
+
+    qsizetype skipTitle(qsizetype pos) const
+    {
+        if (!s.sliced(pos).startsWith(u"::"))
+            return pos;
+        const qsizetype close = findUnescaped(s, u"::", pos + 2);
+        if (close < 0)
+            fail(pos, u"the title is not closed with ::"_s);
+        return skipSpace(s, close + 2);
+    }
+
+    // Plain text is all there is; Moodle's [plain] and [moodle] say as much.
+    qsizetype skipFormat(qsizetype pos) const
+    {
+        static const QRegularExpression format(u"^\\[(\\w+)\\]"_s);
+        const QRegularExpressionMatch match = format.match(s.sliced(pos));
+        if (!match.hasMatch())
+            return pos;
+        const QString name = match.captured(1);
+        if (name != u"plain" && name != u"moodle")
+            fail(pos, u"[%1] text is not supported: write the question as plain text"_s.arg(name));
+        return pos + match.capturedLength();
+    }
+
+    void readChoices(qsizetype open, qsizetype end, GiftQuestion &question) const
+    {
+        const QStringView inside = s.sliced(open + 1, end - open - 1);
+        refuseOtherKinds(open, inside.trimmed());
+
+        qsizetype at = skipSpace(s, open + 1);
+        while (at < end) {
+            qsizetype next = at + 1;
+            while (next < end && s[next] != u'=' && s[next] != u'~')
+                next += s[next] == u'\\' ? 2 : 1;
+            next = qMin(next, end);
+            readChoice(at, s.sliced(at + 1, next - at - 1), question);
+            at = next;
+        }
+
+        if (question.correct < 0)
+            fail(open, u"no correct choice: mark the one correct choice with ="_s);
+        const qsizetype n = question.choices.size();
+        if (n < 2 || n > 5)
+            fail(open, u"%1 choice(s): a question has 2 to 5 choices"_s.arg(n));
+    }
+
+    void refuseOtherKinds(qsizetype open, QStringView inside) const
+    {
+        static const QRegularExpression trueFalse(u"^(T|F|TRUE|FALSE)\\s*(#|$)"_s,
+                                                  QRegularExpression::CaseInsensitiveOption);
+        if (inside.isEmpty())
+            fail(open, u"an empty answer block makes an essay question; "
+                       "only multiple-choice questions are supported"_s);
+        if (trueFalse.match(inside).hasMatch())
+            fail(open,
+                 u"true/false questions are not supported; write the two choices with = and ~"_s);
+        if (inside.startsWith(u'#'))
+            fail(open,
+                 u"numerical questions are not supported; only multiple-choice questions are"_s);
+        if (inside.front() != u'=' && inside.front() != u'~')
+            fail(skipSpace(s, open + 1), u"a choice starts with = (correct) or ~ (wrong)"_s);
+    }
+
+    void readChoice(qsizetype at, QStringView body, GiftQuestion &question) const
+    {
+        if (findUnescaped(body, u"->", 0) >= 0)
+            fail(at, u"matching questions are not supported; only multiple-choice questions are"_s);
+        if (body.trimmed().startsWith(u'%'))
+            fail(
+                at,
+                u"weighted choices (%...%) are not supported: mark the one correct choice with ="_s);
+        if (const qsizetype hash = findUnescaped(body, u"#", 0); hash >= 0)
+            fail(at + 1 + hash, u"feedback on a single choice (#) is not supported: "
+                                "write the explanation after ####"_s);
+        const QString text = unescape(joinLines(body));
+        if (text.isEmpty())
+            fail(at, u"an empty choice"_s);
+        if (s[at] == u'=') {
+            if (question.correct >= 0)
+                fail(at, u"a second correct choice (=): a question has exactly one"_s);
+            question.correct = question.choices.size();
+        }
+        question.choices.append(text);
+    }
+
+    // Every line of the general feedback is one explanation row; \n starts a
+    // new row within a line.
+    static QStringList explanationRows(QStringView feedback)
+    {
+        QStringList rows;
+        for (QStringView line : feedback.split(u'\n')) {
+            if (line.trimmed().isEmpty())
+                continue;
+            for (const QString &row : unescape(line.trimmed()).split(u"\r\n"_s))
+                rows.append(row.trimmed());
+        }
+        return rows;
+    }
+
+    const QString &path;
+    const Block &block;
+    const QStringView s;
+};
+
+} // namespace
+
+QList<GiftQuestion> GiftReader::read(const QString &path, const QStringList &lines)
+{
+    QList<GiftQuestion> questions;
+    Block block;
+    auto endBlock = [&] {
+        if (!block.isEmpty())
+            questions.append(QuestionParser(path, block).parse());
+        block = Block();
+    };
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString trimmed = lines[n].trimmed();
+        if (trimmed.startsWith(u"//") || trimmed.startsWith(u"$CATEGORY:"))
+            continue;
+        if (trimmed.isEmpty())
+            endBlock();
+        else
+            block.appendLine(lines[n], n + 1);
+    }
+    endBlock();
+    return questions;
+}

@@ -1,0 +1,38 @@
+#include "picturebox.h"
+
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleOptionFocusRect>
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+QPixmap PictureBox::load(const QString &resource)
+{
+    QPixmap picture;
+    if (!resource.isEmpty() && !QPixmapCache::find(resource, &picture)) {
+        picture.load(resource, "JPEG");
+        QPixmapCache::insert(resource, picture);
+    }
+    return picture;
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}

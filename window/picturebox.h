@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// A box filled with its background colour that shows a picture at the
+// picture's own size from its top-left corner, clipped to the box.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setPicture(const QPixmap &picture);
+    QPixmap picture() const { return m_picture; }
+
+    // The picture of a resource path, decoded the first time it is asked for
+    // and shared from then on; the empty path gives no picture.
+    static QPixmap load(const QString &resource);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};
