@@ -7,6 +7,7 @@
 function(izpit_add_content target folder)
     get_filename_component(folder "${folder}" ABSOLUTE)
     file(GLOB pictures CONFIGURE_DEPENDS "${folder}/pictures/*")
+    list(FILTER pictures EXCLUDE REGEX "/\\.[^/]*$") # hidden files are not pictures
     set(generated "${CMAKE_CURRENT_BINARY_DIR}/${target}_content.cpp")
     add_custom_command(
         OUTPUT "${generated}"

@@ -85,20 +85,20 @@ std::map<int, QString> readPictures(const QString &folder, qsizetype questionCou
                                          QRegularExpression::CaseInsensitiveOption);
     std::map<int, QString> pictures;
     const QDir dir(folder + u"/pictures"_s);
-    const QFileInfoList files =
-        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList files = dir.entryInfoList(
+        QDir::Files, QDir::Name); // hidden files, such as a file manager's notes, are not pictures
     for (const QFileInfo &file : files) {
         const QString path = file.filePath();
         const QRegularExpressionMatch match = name.match(file.fileName());
         if (!match.hasMatch())
             throw ContentError{path, 1,
-                               u"not a picture name: a picture is named by its question's number "
-                               "counted from 1, as in 03.jpg"_s};
+                               u"not a picture name: a picture is a JPEG named by its question's "
+                               "number counted from 1, as in 03.jpg"_s};
         const int number = match.captured(1).toInt();
         if (number < 1 || number > questionCount)
             throw ContentError{
                 path, 1,
-                u"a picture for question %1, but the test has %2 questions"_s.arg(number).arg(
+                u"a picture for question %1, but the test has questions 1 to %2"_s.arg(number).arg(
                     questionCount)};
         if (pictures.contains(number))
             throw ContentError{

@@ -102,8 +102,10 @@ public:
             fail(open, u"the answer block is not closed with }"_s);
         const qsizetype after = skipSpace(s, close + 1);
         if (after < s.size())
-            fail(after, u"text after the answer block: missing-word questions are not supported; "
-                        "mark the gap with _ in the question text"_s);
+            fail(
+                after,
+                u"text after the answer block: a blank line must separate two questions, and "
+                "missing-word questions are not supported (mark the gap with _ in the question text)"_s);
 
         question.text = unescape(joinLines(s.sliced(pos, open - pos)));
         if (question.text.isEmpty())
