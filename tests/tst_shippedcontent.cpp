@@ -1,7 +1,104 @@
+#include "contentsource.h"
+#include "morv_danni.h"
+
+#include <QImage>
 #include <QtTest>
-class tst_shippedcontent : public QObject
+
+using namespace Qt::Literals::StringLiterals;
+
+// The test the program ships with: 20 questions on congruent triangles.
+class tst_ShippedContent : public QObject
 {
     Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void questionShape_data();
+    void questionShape();
+    void quotedQuestions();
+    void settingsRows();
+    void placeholderRows();
+
+private:
+    ContentSource content;
 };
-QTEST_MAIN(tst_shippedcontent)
+
+void tst_ShippedContent::initTestCase()
+{
+    content = BuiltinContent();
+    QCOMPARE(content.questions.size(), 20);
+}
+
+void tst_ShippedContent::questionShape_data()
+{
+    QTest::addColumn<int>("q");
+    QTest::addColumn<int>("correctRow");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<int>("explanationRows");
+
+    const int shape[20][3] = {{3, 1, 5}, {3, 1, 8}, {3, 1, 5}, {4, 1, 6},  {4, 0, 4},
+                              {4, 1, 5}, {2, 1, 8}, {3, 1, 9}, {2, 1, 7},  {1, 0, 6},
+                              {2, 1, 8}, {2, 1, 9}, {2, 1, 3}, {3, 1, 17}, {1, 1, 6},
+                              {1, 1, 3}, {3, 1, 9}, {4, 0, 1}, {1, 0, 1},  {4, 1, 1}};
+    for (int q = 0; q < 20; ++q)
+        QTest::addRow("question %d", q) << q << shape[q][0] << bool(shape[q][1]) << shape[q][2];
+}
+
+void tst_ShippedContent::questionShape()
+{
+    QFETCH(int, q);
+    QFETCH(int, correctRow);
+    QFETCH(bool, picture);
+    QFETCH(int, explanationRows);
+
+    const ContentQuestion &question = content.questions[q];
+    QCOMPARE(question.rows.size(), 1 + 4);
+    QCOMPARE(question.rows[correctRow], question.correctAnswer);
+    QCOMPARE(question.rows.mid(1).count(question.correctAnswer), 1);
+    QCOMPARE(question.explanation.size(), explanationRows);
+    for (const QString &row : question.explanation)
+        QVERIFY(!row.trimmed().isEmpty());
+
+    QCOMPARE(!question.picture.isEmpty(), picture);
+    if (picture) {
+        const QImage image(question.picture);
+        QCOMPARE(image.size(), QSize(225, 137));
+    }
+}
+
+void tst_ShippedContent::quotedQuestions()
+{
+    QCOMPARE(content.questions[0].correctAnswer, u"III-ти признак"_s);
+    QCOMPARE(
+        content.questions[2].rows,
+        QStringList(
+            {u"В окръжност с център т.O е вписан правоъгълен триъгълник ABO (AB - хипотенуза), а "
+             "OH е височина към нея. Колко са равнобедрените триъгълници?"_s,
+             u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
+    QCOMPARE(content.questions[2].correctAnswer, u"3"_s);
+    QCOMPARE(content.questions[15].rows.mid(1),
+             QStringList({u"80°;"_s, u"90°;"_s, u"100°;"_s, u"110°;"_s}));
+    QCOMPARE(content.questions[15].correctAnswer, u"80°;"_s);
+}
+
+void tst_ShippedContent::settingsRows()
+{
+    QCOMPARE(content.settings,
+             QStringList({u"Настройки - последната цифра"_s, u"ЧЕО - фраза от 2 части - 0"_s,
+                          u"Проверка за Тото - 1"_s, u"МОРВ по Геометрия - Еднакви триъгълници"_s,
+                          u"Дава описание - 1"_s, u"Дава обяснения - 0"_s}));
+}
+
+void tst_ShippedContent::placeholderRows()
+{
+    const MORV_Danni danni(content);
+    QCOMPARE(danni.CorrectAnswers.count(), 20);
+    for (int k = 21; k <= MORV_Danni::LastQuestionList; ++k)
+        QCOMPARE(danni.QuestionList[k].rows(),
+                 QStringList{u"List1(%1) - въпрос от теста"_s.arg(k)});
+    for (int k = 21; k <= MORV_Danni::LastExplanation; ++k)
+        QCOMPARE(danni.Explanation[k].rows(), QStringList{u"Обяснение %1"_s.arg(k)});
+}
+
+QTEST_MAIN(tst_ShippedContent)
 #include "tst_shippedcontent.moc"
