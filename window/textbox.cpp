@@ -13,6 +13,6 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
 
 void TextBox::setText(const QString &text)
 {
-    // A lone "\r" would show as a box glyph; the texts break lines with "\r\n".
+    // The texts break lines with "\r\n"; the text box breaks them at "\n" alone.
     setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
 }
