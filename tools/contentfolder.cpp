@@ -85,8 +85,8 @@ std::map<int, QString> readPictures(const QString &folder, qsizetype questionCou
                                          QRegularExpression::CaseInsensitiveOption);
     std::map<int, QString> pictures;
     const QDir dir(folder + u"/pictures"_s);
-    const QFileInfoList files = dir.entryInfoList(
-        QDir::Files, QDir::Name); // hidden files, such as a file manager's notes, are not pictures
+    // Hidden files, such as a file manager's notes, are not pictures.
+    const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Name);
     for (const QFileInfo &file : files) {
         const QString path = file.filePath();
         const QRegularExpressionMatch match = name.match(file.fileName());
