@@ -1,5 +1,5 @@
-#include "contentsource.h"
-#include "morv_prazno.h"
+#include "test.h"
+#include "testwindow.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
 
     // Seeded from the clock, so that every start draws a new arrangement.
     QRandomGenerator generator(quint32(QDateTime::currentMSecsSinceEpoch()));
-    MORV_Prazno window(BuiltinContent(), [&generator] { return generator.generateDouble(); });
+    TestWindow window(BuiltinTest(), [&generator] { return generator.generateDouble(); });
     window.show();
     return app.exec();
 }

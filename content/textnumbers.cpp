@@ -9,7 +9,7 @@ bool isDigit(QChar c)
 }
 } // namespace
 
-double ParseLeadingNumber(QStringView text)
+double parseLeadingNumber(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
@@ -32,13 +32,8 @@ double ParseLeadingNumber(QStringView text)
     return text.sliced(start, i - start).toDouble();
 }
 
-int RoundHalfEven(double value)
+int roundHalfEven(double value)
 {
     // The default floating-point rounding mode rounds ties to even.
     return static_cast<int>(std::nearbyint(value));
-}
-
-int SwitchValue(QStringView row)
-{
-    return RoundHalfEven(ParseLeadingNumber(row.right(1)));
 }

@@ -1,6 +1,6 @@
 #include "phrase.h"
 
-QString ComposePhrase(QStringView question, QStringView chosen)
+QString composePhrase(QStringView question, QStringView chosen)
 {
     qsizetype gap = question.indexOf(u'_');
     if (gap < 0)

@@ -1,147 +1,117 @@
 #include "testrun.h"
 
-#include "textnumbers.h"
+#include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-int factorial(int n)
+QStringList placeholderExplanation(int question)
 {
-    int f = 1;
-    for (int k = 2; k <= n; ++k)
-        f *= k;
-    return f;
-}
-} // namespace
-
-TestRun::TestRun(MORV_Danni &danni, RandomSource random) : danni(danni), random(std::move(random))
-{
+    return {u"Обяснение %1"_s.arg(question + 1)};
 }
 
-void TestRun::StartUp()
+QString TestRun::limitFault(const Test &test)
 {
-    if (danni.SettingValue(2) == 1)
-        AppendControlQuestion();
-    QuestionCount = danni.CorrectAnswers.count();
-    ChooseStride();
-    AnsweredCount = 0;
-
-    for (TextRows *table :
-         {&ChosenOption, &SlotQuestion, &AnswerOrder, &SlotVerdict, &CorrectPosition})
-        table->clear();
-    for (int i = 1; i <= QuestionCount; ++i) {
-        ChosenOption.append(u"-1"_s);
-        SlotQuestion.append(QString::number(Stride * i % QuestionCount));
-        AnswerOrder.append(DrawAnswerOrder(i - 1));
-        SlotVerdict.append(u"-1"_s);
-        CorrectPosition.append(u"-1"_s);
+    const qsizetype count = test.runQuestionCount();
+    if (count < Test::MinQuestions || count > Test::MaxQuestions)
+        return u"a run holds %1 to %2 questions, the control question included; this one has %3"_s
+            .arg(Test::MinQuestions)
+            .arg(Test::MaxQuestions)
+            .arg(count);
+    for (qsizetype q = 0; q < test.questions.size(); ++q) {
+        const qsizetype choices = test.questions[q].choices.size();
+        if (choices < Test::MinChoices || choices > Test::MaxChoices)
+            return u"question %1 has %2 choice(s); a question has %3 to %4"_s.arg(q + 1)
+                .arg(choices)
+                .arg(Test::MinChoices)
+                .arg(Test::MaxChoices);
     }
-    CurrentSlot = 0;
+    return {};
 }
 
-void TestRun::AppendControlQuestion()
+TestRun::TestRun(const Test &test, const RandomSource &random)
+    : m_questions(test.questions), m_settings(test.settings)
 {
-    const qsizetype n0 = danni.CorrectAnswers.count();
-    const TextRows &first = danni.QuestionList[1];
-    TextRows &control = danni.QuestionList[n0 + 1];
+    if (const QString fault = limitFault(test); !fault.isEmpty())
+        throw std::invalid_argument(fault.toStdString());
 
-    danni.QuestionPicture[n0 + 1] = danni.QuestionPicture[1];
-    danni.CorrectAnswers.append(danni.CorrectAnswers.row(0));
-    control.clear();
-    for (qsizetype r = 0; r < first.count(); ++r)
-        control.append(first.row(r));
+    if (m_settings.appendsControlQuestion()) {
+        // The control question repeats question 0 whole, but for its explanation.
+        Question control = m_questions.first();
+        control.explanation = placeholderExplanation(int(m_questions.size()));
+        m_questions.append(control);
+    }
+    const int N = questionCount();
+    m_stride = drawStride(N, random);
+    for (int i = 1; i <= N; ++i) {
+        m_slots.append(Slot{m_stride * i % N});
+        m_answerOrder.append(drawAnswerOrder(int(m_questions[i - 1].choices.size()), random));
+    }
 }
 
-void TestRun::ChooseStride()
+const Question &TestRun::shownQuestion() const
 {
-    while (StrideCandidates.count() > 0 &&
-           StrideCandidates.number(StrideCandidates.count() - 1) >= QuestionCount)
-        StrideCandidates.removeLast();
-    const int cnt = StrideCandidates.count();
-
-    do {
-        const int k = RoundHalfEven(10 * random()) % cnt;
-        Stride = StrideCandidates.number(k);
-    } while (QuestionCount % Stride == 0);
+    return m_questions[current().question];
 }
 
-QString TestRun::DrawAnswerOrder(int question)
+QString TestRun::shownChoice(int position) const
 {
-    const int n = danni.QuestionList[question + 1].count() - 1;
-    const int idx = RoundHalfEven(1000 * random()) % factorial(n);
-    return danni.PermutationTable[n].row(idx);
+    return shownQuestion().choices.value(m_answerOrder[current().question].value(position, -1));
 }
 
-int TestRun::QuestionOf(int slot) const
+void TestRun::moveSlot(int step)
 {
-    return SlotQuestion.number(slot);
+    m_currentSlot = qBound(0, m_currentSlot + step, questionCount() - 1);
 }
 
-QString TestRun::QuestionText() const
+void TestRun::locateCorrectPosition()
 {
-    return danni.QuestionList[currentQuestion() + 1].row(0);
+    for (int position = 0; position < shownChoiceCount(); ++position) {
+        if (shownChoice(position) == shownQuestion().correctText)
+            current().correctPosition = position;
+    }
 }
 
-int TestRun::ChoiceCount() const
+bool TestRun::recordChoice(int option)
 {
-    return danni.QuestionList[currentQuestion() + 1].count() - 1;
+    Slot &slot = current();
+    slot.chosenOption = option;
+    const bool first = slot.verdict == Verdict::None;
+    if (first)
+        ++m_answeredCount;
+
+    const QString chosen = shownChoice(option);
+    slot.verdict = chosen == shownQuestion().correctText ? Verdict::Right : Verdict::Wrong;
+    if (slot.question == questionCount() - 1)
+        m_controlAnswers[1] = chosen;
+    if (slot.question == 0)
+        m_controlAnswers[0] = chosen;
+    m_lastChoice = option;
+    return first;
 }
 
-void TestRun::MoveSlot(int step)
+TestRun::Score TestRun::grade()
 {
-    CurrentSlot = qBound(0, CurrentSlot + step, QuestionCount - 1);
+    m_phase = Phase::Review;
+    m_currentSlot = 0;
+    return score();
 }
 
-QString TestRun::ShownChoice(int position) const
+TestRun::Score TestRun::score() const
 {
-    const int q = currentQuestion();
-    const QString order = AnswerOrder.row(q);
-    const int d = RoundHalfEven(ParseLeadingNumber(QStringView(order).mid(position - 1, 1)));
-    return danni.QuestionList[q + 1].row(d);
-}
-
-bool TestRun::IsCorrect(int question, const QString &text) const
-{
-    return text == danni.CorrectAnswers.row(question);
-}
-
-bool TestRun::RecordChosenOption(int option)
-{
-    ChosenOption.setRow(CurrentSlot, QString::number(option));
-    if (SlotVerdict.number(CurrentSlot) != -1)
-        return false;
-    ++AnsweredCount;
-    return true;
-}
-
-void TestRun::RecordVerdict(int option)
-{
-    const int q = currentQuestion();
-    const QString chosen = ShownChoice(option + 1);
-    SlotVerdict.setRow(CurrentSlot, IsCorrect(q, chosen) ? u"1"_s : u"0"_s);
-    if (q == QuestionCount - 1)
-        ControlAnswers.setRow(1, chosen);
-    if (q == 0)
-        ControlAnswers.setRow(0, chosen);
-}
-
-int TestRun::RightCount() const
-{
-    return SlotVerdict.rows().mid(0, QuestionCount).count(u"1"_s);
-}
-
-QString TestRun::ScoreText() const
-{
-    const int right = RightCount();
+    Score score;
+    score.total = questionCount();
+    score.right = int(std::count_if(m_slots.begin(), m_slots.end(), [](const Slot &slot) {
+        return slot.verdict == Verdict::Right;
+    }));
     // Whole percent, rounded down: integer division is exact where real
     // division could land just below a whole number.
-    const int score = right * 100 / QuestionCount;
-    return u"%1/%2 = %3%"_s.arg(right).arg(QuestionCount).arg(score);
+    score.percent = score.right * 100 / score.total;
+    return score;
 }
 
-QString TestRun::ConsistencyCaption() const
+TestRun::Consistency TestRun::consistency() const
 {
-    if (AnsweredCount < QuestionCount)
-        return u"Частично!"_s;
-    return ControlAnswers.row(0) == ControlAnswers.row(1) ? u"Проверка - Да"_s : u"Вероятно!"_s;
+    if (m_answeredCount < questionCount())
+        return Consistency::Partial;
+    return m_controlAnswers[0] == m_controlAnswers[1] ? Consistency::Alike : Consistency::Different;
 }

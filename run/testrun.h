@@ -1,76 +1,96 @@
 #pragma once
 
-#include "morv_danni.h"
-#include "textrows.h"
+#include "draws.h"
+#include "slot.h"
+#include "test.h"
 
-#include <functional>
+#include <QList>
+#include <QString>
 
-// A source of random reals in [0, 1).
-using RandomSource = std::function<double()>;
+#include <array>
+#include <optional>
 
-// The state of one run of the test and the operations on it.
+// One run of a test: which question stands in which slot, the display order of
+// every question's choices, and what the learner did in every slot.
 //
-// Questions are numbered 0..N-1 in content order, slots 0..N-1 in the order
-// the test presents them; slot s shows question SlotQuestion[s]. What the
-// learner does is recorded per slot; only AnswerOrder, the display order of a
-// question's choices, is kept per question.
+// Questions are numbered 0..N-1 in the author's order, the control question
+// (a copy of question 0) last; slots 0..N-1 in the order the test presents
+// them. What the learner does is recorded per slot; only the display order of
+// the choices is kept per question.
 class TestRun
 {
 public:
-    TestRun(MORV_Danni &danni, RandomSource random);
+    enum class Phase { Test, Review };
+    // The consistency verdict: question 0 and the last question answered alike,
+    // differently, or some slot has no answer at all.
+    enum class Consistency { Alike, Different, Partial };
+    struct Score
+    {
+        int right = 0;
+        int total = 0;
+        int percent = 0; // rounded down
+    };
 
-    // Builds the run: completes the content, fixes N, draws the question order
-    // and every question's answer order, and resets every slot record.
-    void StartUp();
+    // Starts a run: appends the control question when the test asks for it,
+    // then draws the stride and every question's answer order, in that order.
+    // Throws std::invalid_argument when the test is outside the limits a run
+    // relies on (see limitFault).
+    TestRun(const Test &test, const RandomSource &random);
 
-    // The control question repeats question 0 as an extra last question.
-    void AppendControlQuestion();
-    // Draws Stride, a prime below N that does not divide N.
-    void ChooseStride();
-    // One row of PermutationTable n for a question with n choices.
-    QString DrawAnswerOrder(int question);
+    // Why a run of `test` cannot start, or the empty text when it can: the
+    // number of questions with the control question, and the number of
+    // choices of each question.
+    static QString limitFault(const Test &test);
+
+    const Settings &settings() const { return m_settings; }
+    int questionCount() const { return int(m_questions.size()); }
+    int stride() const { return m_stride; }
+    Phase phase() const { return m_phase; }
+    int currentSlot() const { return m_currentSlot; }
+    int answeredCount() const { return m_answeredCount; }
+    std::optional<int> lastChoice() const { return m_lastChoice; }
+    const Slot &slotAt(int s) const { return m_slots[s]; }
+    const Question &question(int q) const { return m_questions[q]; }
+    const QList<int> &answerOrder(int q) const { return m_answerOrder[q]; }
+    // The texts last chosen for question 0 and for the last question.
+    const std::array<QString, 2> &controlAnswers() const { return m_controlAnswers; }
+
+    // The question of the current slot, and its choice at a display position.
+    const Question &shownQuestion() const;
+    QString shownChoice(int position) const;
+    int shownChoiceCount() const { return int(shownQuestion().choices.size()); }
 
     // Next (+1) and Back (-1), stopping at the first and the last slot.
-    void MoveSlot(int step);
+    void moveSlot(int step);
+    // Notes at which position the current slot shows the correct text; with
+    // several copies the last one wins.
+    void locateCorrectPosition();
+    // Records the choice at option index `option` for the current slot, judged
+    // by its text. Returns whether it is the slot's first choice, which counts
+    // the slot as answered.
+    bool recordChoice(int option);
+    // Ends the test: the review starts on slot 0.
+    Score grade();
 
-    // The question shown in a slot; the current slot's question text, its
-    // number of choices and the choice shown at display position j (from 1).
-    int QuestionOf(int slot) const;
-    QString QuestionText() const;
-    int ChoiceCount() const;
-    QString ShownChoice(int position) const;
-    // Exact comparison with the correct text of question q.
-    bool IsCorrect(int question, const QString &text) const;
-
-    // Answer recording, in the order the option handler runs it: keeps the
-    // option and tells whether this is the slot's first choice (the count grows
-    // then), then judges the chosen text and keeps the control texts.
-    bool RecordChosenOption(int option);
-    void RecordVerdict(int option);
-
-    int RightCount() const;
-    // "17/20 = 85%": the right count, N and the percentage rounded down.
-    QString ScoreText() const;
-    // The consistency verdict on question 0 and the last question.
-    QString ConsistencyCaption() const;
-
-    int CurrentSlot = 0;
-    int QuestionCount = 0;
-    int Stride = 0;
-    int AnsweredCount = 0;
-    int LastChoice = -1;
-
-    TextRows ChosenOption;    // per slot: the chosen option 0..4, "-1" for none
-    TextRows SlotQuestion;    // per slot: the question shown there
-    TextRows AnswerOrder;     // per question: a row of PermutationTable n
-    TextRows SlotVerdict;     // per slot: "1" right, "0" wrong, "-1" no choice
-    TextRows CorrectPosition; // per slot: the option showing the correct text, "-1" until found
-    TextRows StrideCandidates{{"2", "3", "5", "7", "11", "13", "17", "19", "23", "29", "31"}};
-    TextRows ControlAnswers{{"Pyrwi", "Posleden"}};
+    Score score() const;
+    Consistency consistency() const;
 
 private:
-    int currentQuestion() const { return QuestionOf(CurrentSlot); }
+    const Slot &current() const { return m_slots[m_currentSlot]; }
+    Slot &current() { return m_slots[m_currentSlot]; }
 
-    MORV_Danni &danni;
-    RandomSource random;
+    QList<Question> m_questions;
+    Settings m_settings;
+    int m_stride = 0;
+    QList<Slot> m_slots;
+    QList<QList<int>> m_answerOrder; // per question
+    Phase m_phase = Phase::Test;
+    int m_currentSlot = 0;
+    int m_answeredCount = 0; // the slots with a choice
+    std::optional<int> m_lastChoice;
+    std::array<QString, 2> m_controlAnswers{QStringLiteral("Pyrwi"), QStringLiteral("Posleden")};
 };
+
+// The explanation of a question that has none of its own: a placeholder
+// naming the question's number counted from 1.
+QStringList placeholderExplanation(int question);

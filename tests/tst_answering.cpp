@@ -16,13 +16,13 @@ void answerAndGo(Session &session, int count, int slot)
 }
 
 // Three copies of one question, for phrase lines.
-ContentSource phraseContent(const QString &text, const QStringList &choices, QChar phrase = u'1')
+Test phraseContent(const QString &text, const QStringList &choices, QChar phrase = u'1')
 {
-    ContentSource content;
+    Test test;
     for (int q = 0; q < 3; ++q)
-        content.questions.append(Question(text, choices, 1));
-    content.settings = Settings(phrase, u'0');
-    return content;
+        test.questions.append(MakeQuestion(text, choices, 1));
+    test.settings = Switches(phrase, u'0');
+    return test;
 }
 
 } // namespace
@@ -54,49 +54,49 @@ void tst_Answering::firstChoiceCountsOnce()
 
     session.choose(1);
     QCOMPARE(session.counter(), u"Въведени отговори: 1/4"_s);
-    QCOMPARE(session.strip(), FromBgr(Colour::Green));
-    QCOMPARE(run.AnsweredCount, 1);
-    QCOMPARE(run.ChosenOption.row(0), u"1"_s);
-    QCOMPARE(run.SlotVerdict.row(0), u"0"_s);
-    QCOMPARE(run.LastChoice, 1);
+    QCOMPARE(session.strip(), fromBgr(Colour::Green));
+    QCOMPARE(run.answeredCount(), 1);
+    QCOMPARE(run.slotAt(0).chosenOption, 1);
+    QCOMPARE(run.slotAt(0).verdict, Verdict::Wrong);
+    QCOMPARE(run.lastChoice(), 1);
     QCOMPARE(session.checkedOption(), 1);
 
     session.choose(0);
     QCOMPARE(session.counter(), u"Въведени отговори: 1/4"_s);
-    QCOMPARE(run.ChosenOption.row(0), u"0"_s);
-    QCOMPARE(run.SlotVerdict.row(0), u"1"_s);
-    QCOMPARE(run.LastChoice, 0);
+    QCOMPARE(run.slotAt(0).chosenOption, 0);
+    QCOMPARE(run.slotAt(0).verdict, Verdict::Right);
+    QCOMPARE(run.lastChoice(), 0);
     QCOMPARE(session.checkedOption(), 0);
 
     session.choose(0);
-    QCOMPARE(run.AnsweredCount, 1);
-    QCOMPARE(run.SlotVerdict.row(0), u"1"_s);
-    QCOMPARE(run.ChosenOption.rows(), QStringList({"0", "-1", "-1", "-1"}));
+    QCOMPARE(run.answeredCount(), 1);
+    QCOMPARE(run.slotAt(0).verdict, Verdict::Right);
+    QCOMPARE(session.chosenOptions(), QList<int>({0, -1, -1, -1}));
 }
 
 void tst_Answering::verdictByExactText_data()
 {
     QTest::addColumn<int>("option");
-    QTest::addColumn<QString>("verdict");
-    QTest::newRow("differs in case") << 0 << u"0"_s;
-    QTest::newRow("one trailing blank") << 1 << u"0"_s;
-    QTest::newRow("the exact text") << 2 << u"1"_s;
-    QTest::newRow("another text") << 3 << u"0"_s;
+    QTest::addColumn<Verdict>("verdict");
+    QTest::newRow("differs in case") << 0 << Verdict::Wrong;
+    QTest::newRow("one trailing blank") << 1 << Verdict::Wrong;
+    QTest::newRow("the exact text") << 2 << Verdict::Right;
+    QTest::newRow("another text") << 3 << Verdict::Wrong;
 }
 
 void tst_Answering::verdictByExactText()
 {
     QFETCH(int, option);
-    QFETCH(QString, verdict);
+    QFETCH(Verdict, verdict);
 
-    ContentSource content;
+    Test test;
     for (int q = 0; q < 3; ++q)
-        content.questions.append(
-            Question(u"Кое е вярно?"_s, {u"вярно"_s, u"Вярно "_s, u"Вярно"_s, u"Неверно"_s}, 3));
-    content.settings = Settings(u'0', u'0');
-    Session session(content, {0, 0, 0, 0});
+        test.questions.append(MakeQuestion(u"Кое е вярно?"_s,
+                                           {u"вярно"_s, u"Вярно "_s, u"Вярно"_s, u"Неверно"_s}, 3));
+    test.settings = Switches(u'0', u'0');
+    Session session(test, {0, 0, 0, 0});
     session.choose(option);
-    QCOMPARE(session.run().SlotVerdict.row(0), verdict);
+    QCOMPARE(session.run().slotAt(0).verdict, verdict);
 }
 
 void tst_Answering::controlAnswers()
@@ -104,21 +104,22 @@ void tst_Answering::controlAnswers()
     // N = 4, Stride 3: the slots hold the questions 3 (the control question), 2, 1, 0.
     Session session(Numbered(3), {0.1, 0, 0, 0, 0});
     const TestRun &run = session.run();
-    QCOMPARE(run.ControlAnswers.rows(), QStringList({"Pyrwi", "Posleden"}));
+    using Texts = std::array<QString, 2>;
+    QCOMPARE(run.controlAnswers(), (Texts{u"Pyrwi"_s, u"Posleden"_s}));
 
     session.choose(1);
-    QCOMPARE(run.ControlAnswers.rows(), QStringList({"Pyrwi", "0.2"}));
+    QCOMPARE(run.controlAnswers(), (Texts{u"Pyrwi"_s, u"0.2"_s}));
     session.next();
     session.choose(1);
     session.next();
     session.choose(2);
-    QCOMPARE(run.ControlAnswers.rows(), QStringList({"Pyrwi", "0.2"}));
+    QCOMPARE(run.controlAnswers(), (Texts{u"Pyrwi"_s, u"0.2"_s}));
 
     session.next();
     session.choose(0);
-    QCOMPARE(run.ControlAnswers.rows(), QStringList({"0.1", "0.2"}));
+    QCOMPARE(run.controlAnswers(), (Texts{u"0.1"_s, u"0.2"_s}));
     session.choose(3);
-    QCOMPARE(run.ControlAnswers.rows(), QStringList({"0.4", "0.2"}));
+    QCOMPARE(run.controlAnswers(), (Texts{u"0.4"_s, u"0.2"_s}));
 }
 
 void tst_Answering::returningToAnAnsweredSlot()
@@ -128,22 +129,22 @@ void tst_Answering::returningToAnAnsweredSlot()
     session.choose(2);
     session.next();
     QCOMPARE(session.checkedOption(), -1);
-    QCOMPARE(session.strip(), FromBgr(Colour::Red));
-    QCOMPARE(run.ChosenOption.row(1), u"-1"_s);
+    QCOMPARE(session.strip(), fromBgr(Colour::Red));
+    QCOMPARE(run.slotAt(1).chosenOption, std::nullopt);
     session.choose(1);
-    QCOMPARE(run.LastChoice, 1);
+    QCOMPARE(run.lastChoice(), 1);
 
     session.back();
     QCOMPARE(session.checkedOption(), 2);
-    QCOMPARE(session.strip(), FromBgr(Colour::Green));
+    QCOMPARE(session.strip(), fromBgr(Colour::Green));
     QCOMPARE(session.counter(), u"Въведени отговори: 2/4"_s);
-    QCOMPARE(run.SlotVerdict.row(0), u"0"_s);
-    QCOMPARE(run.LastChoice, 2);
+    QCOMPARE(run.slotAt(0).verdict, Verdict::Wrong);
+    QCOMPARE(run.lastChoice(), 2);
 
     session.back();
     QCOMPARE(session.slot(), 0);
     QCOMPARE(session.checkedOption(), 2);
-    QCOMPARE(run.ChosenOption.rows(), QStringList({"2", "1", "-1", "-1"}));
+    QCOMPARE(session.chosenOptions(), QList<int>({2, 1, -1, -1}));
 }
 
 void tst_Answering::bars_data()
@@ -171,28 +172,28 @@ void tst_Answering::bars()
     // Stride 5 over 20 questions and the control question.
     Session session(Numbered(20), QList<double>{0.25} + QList<double>(21, 0.0));
     answerAndGo(session, answered, slot);
-    MORV_Prazno &window = session.window;
     QCOMPARE(session.counter(), u"Въведени отговори: %1/21"_s.arg(answered));
 
     const float halfPixel = TwipsPerPixel / 2.0f;
-    const float end = LeftOf(window.Command1[1]) + WidthOf(window.Command1[1]) - 50;
+    const float end = leftOf(session.backButton()) + widthOf(session.backButton()) - 50;
     QCOMPARE(end, 10525.0f);
-    for (const auto &[bar, length] :
-         {std::pair{window.Shape1, passed}, std::pair{window.Shape2, answeredPart}}) {
-        QCOMPARE(LeftOf(bar[0]), LeftOf(window.Command1[0]));
-        QVERIFY2(qAbs(WidthOf(bar[0]) - length) <= halfPixel,
-                 qPrintable(QString::number(WidthOf(bar[0]))));
-        QCOMPARE(LeftOf(bar[1]), LeftOf(bar[0]) + WidthOf(bar[0]));
-        QVERIFY(qAbs(LeftOf(bar[1]) + WidthOf(bar[1]) - end) <= TwipsPerPixel);
-        QCOMPARE(bar[0]->y(), bar[1]->y());
+    for (const auto &[bar, length] : {std::pair{session.positionBar(), passed},
+                                      std::pair{session.answeredBar(), answeredPart}}) {
+        const auto &[first, second] = bar->parts();
+        QCOMPARE(toTwips(first.left()), leftOf(session.nextButton()));
+        QVERIFY2(qAbs(toTwips(first.width()) - length) <= halfPixel,
+                 qPrintable(QString::number(toTwips(first.width()))));
+        QCOMPARE(second.left(), first.left() + first.width());
+        QVERIFY(qAbs(toTwips(second.left() + second.width()) - end) <= TwipsPerPixel);
+        QCOMPARE(first.top(), second.top());
     }
-    QCOMPARE(window.Shape1[0]->geometry().top(), ToPixels(3700));
-    QCOMPARE(window.Shape2[0]->geometry().top(), ToPixels(4000));
+    QCOMPARE(session.positionBar()->parts()[0].top(), toPixels(3700));
+    QCOMPARE(session.answeredBar()->parts()[0].top(), toPixels(4000));
 
     if (slot == 20) {
-        const QRect before = window.Shape1[0]->geometry();
+        const auto before = session.positionBar()->parts();
         session.next();
-        QCOMPARE(window.Shape1[0]->geometry(), before);
+        QCOMPARE(session.positionBar()->parts(), before);
     }
 }
 
@@ -220,9 +221,9 @@ void tst_Answering::phrase()
     QFETCH(QString, line);
 
     Session session(phraseContent(text, {u"30"_s, u"60"_s}), {0, 0, 0, 0});
-    QVERIFY(session.window.Text2[6]->isVisible());
+    QVERIFY(session.phraseLine()->isVisible());
     session.choose(0);
-    QCOMPARE(session.window.Text2[6]->text(), line);
+    QCOMPARE(session.phraseLine()->text(), line);
 }
 
 void tst_Answering::phraseSwitchOff_data()
@@ -240,16 +241,16 @@ void tst_Answering::phraseSwitchOff()
     Session session(phraseContent(u"Ъгълът е ___ градуса."_s, {u"30"_s, u"60"_s}, phrase),
                     {0, 0, 0, 0});
     session.choose(0);
-    QCOMPARE(session.window.Text2[6]->text(), QString());
-    QVERIFY(!session.window.Text2[6]->isVisible());
+    QCOMPARE(session.phraseLine()->text(), QString());
+    QVERIFY(!session.phraseLine()->isVisible());
 }
 
 void tst_Answering::phraseFollowsChoicesAndSlots()
 {
-    ContentSource content = phraseContent(u"Ъгълът е ___ градуса."_s, {u"30"_s, u"60"_s});
-    content.questions[1].rows[0] = u"Страната е ___ cm."_s;
-    Session session(content, {0, 0, 0, 0}); // the slots hold the questions 2, 1, 0
-    TextBox *line = session.window.Text2[6];
+    Test test = phraseContent(u"Ъгълът е ___ градуса."_s, {u"30"_s, u"60"_s});
+    test.questions[1].text = u"Страната е ___ cm."_s;
+    Session session(test, {0, 0, 0, 0}); // the slots hold the questions 2, 1, 0
+    TextBox *line = session.phraseLine();
 
     session.choose(0);
     QCOMPARE(line->text(), u"Ъгълът е  30 градуса."_s);

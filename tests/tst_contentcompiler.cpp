@@ -1,7 +1,7 @@
 #include "contenterror.h"
 #include "contentfolder.h"
-#include "contentsource.h"
 #include "giftreader.h"
+#include "test.h"
 
 #include <QDir>
 #include <QFile>
@@ -242,7 +242,7 @@ void tst_ContentCompiler::questionLimitsAllowTheirEdges()
     QVERIFY(compiled.finished);
     QCOMPARE(compiled.errors, QString());
     QCOMPARE(compiled.exitCode, 0);
-    QVERIFY(readFile(output).contains("ContentSource BuiltinContent()"));
+    QVERIFY(readFile(output).contains("Test BuiltinTest()"));
 }
 
 void tst_ContentCompiler::oversizedPictureWarns_data()
@@ -284,7 +284,7 @@ void tst_ContentCompiler::oversizedPictureWarns()
 void tst_ContentCompiler::builtinQuestions_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("rows"); // the text, then the choices
     QTest::addColumn<QString>("correct");
     QTest::addColumn<QStringList>("explanation");
     QTest::addColumn<QString>("picture");
@@ -317,11 +317,11 @@ void tst_ContentCompiler::builtinQuestions()
     QFETCH(QStringList, explanation);
     QFETCH(QString, picture);
 
-    const ContentSource content = BuiltinContent();
-    QCOMPARE(content.questions.size(), 4);
-    const ContentQuestion &question = content.questions[index];
-    QCOMPARE(question.rows, rows);
-    QCOMPARE(question.correctAnswer, correct);
+    const Test test = BuiltinTest();
+    QCOMPARE(test.questions.size(), 4);
+    const Question &question = test.questions[index];
+    QCOMPARE(QStringList{question.text} + question.choices, rows);
+    QCOMPARE(question.correctText, correct);
     QCOMPARE(question.explanation, explanation);
     QCOMPARE(question.picture, picture);
 }
@@ -335,17 +335,17 @@ void tst_ContentCompiler::builtinSettingsAreVerbatim()
                                u"Проба - малък тест"_s,
                                u"Дава описание - 1"_s,
                                u"Дава обяснения - 1 "_s};
-    QCOMPARE(BuiltinContent().settings, expected);
+    QCOMPARE(BuiltinTest().settings.rows(), expected);
 }
 
 void tst_ContentCompiler::builtinPicturesLoad()
 {
     // Each resource is the picture from the folder, not just some picture.
-    const ContentSource content = BuiltinContent();
+    const Test test = BuiltinTest();
     const QString pictures = Fixtures + u"/good/pictures/"_s;
     for (const auto &[index, file] : {std::pair{0, u"01.jpg"_s}, std::pair{2, u"3.jpg"_s}}) {
-        const QImage resource(content.questions.value(index).picture);
-        QVERIFY2(!resource.isNull(), qPrintable(content.questions.value(index).picture));
+        const QImage resource(test.questions.value(index).picture);
+        QVERIFY2(!resource.isNull(), qPrintable(test.questions.value(index).picture));
         QCOMPARE(resource.size(), QImage(pictures + file).size());
     }
 }
@@ -450,12 +450,13 @@ void tst_ContentCompiler::folderReadsWindowsText()
     QVERIFY(writeFile(dir.filePath(u"settings.txt"_s),
                       settingsWithControl('1').replace("\n", "\r\n").prepend("\xEF\xBB\xBF")));
     try {
-        const ContentSource content = ContentFolder::read(dir.path());
-        QCOMPARE(content.settings,
+        const Test test = ContentFolder::read(dir.path());
+        QCOMPARE(test.settings.rows(),
                  QString::fromUtf8(settingsWithControl('1')).split(u'\n').first(6));
-        QCOMPARE(content.questions.size(), 3);
-        QCOMPARE(content.questions[0].rows, (QStringList{u"One"_s, u"a"_s, u"b"_s}));
-        QCOMPARE(content.questions[0].explanation, (QStringList{u"Row one"_s, u"Row two"_s}));
+        QCOMPARE(test.questions.size(), 3);
+        QCOMPARE(test.questions[0].text, u"One"_s);
+        QCOMPARE(test.questions[0].choices, (QStringList{u"a"_s, u"b"_s}));
+        QCOMPARE(test.questions[0].explanation, (QStringList{u"Row one"_s, u"Row two"_s}));
     } catch (const ContentError &error) {
         QFAIL(qPrintable(error.toString()));
     }

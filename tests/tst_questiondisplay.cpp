@@ -7,18 +7,18 @@ namespace {
 // Three questions in slots 0, 1, 2 holding questions 2, 1, 0 (Stride 2):
 // question 2 shows its correct text "р" at positions 2 and 4, question 1 has
 // two choices and no picture, question 0 is shown in the order "3142".
-ContentSource displayContent()
+Test displayContent()
 {
-    ContentSource content;
-    content.questions = {
-        Question(u"Въпрос с картина"_s, {u"а"_s, u"б"_s, u"в"_s, u"г"_s}, 4, {},
-                 u":/test/pictures/01.jpg"_s),
-        Question(u"Въпрос с два отговора"_s, {u"да"_s, u"не"_s}, 1),
-        Question(u"Верният текст е два пъти"_s, {u"п"_s, u"р"_s, u"с"_s, u"р"_s}, 2, {},
-                 u":/test/pictures/3.jpg"_s),
+    Test test;
+    test.questions = {
+        MakeQuestion(u"Въпрос с картина"_s, {u"а"_s, u"б"_s, u"в"_s, u"г"_s}, 4, {},
+                     u":/test/pictures/01.jpg"_s),
+        MakeQuestion(u"Въпрос с два отговора"_s, {u"да"_s, u"не"_s}, 1),
+        MakeQuestion(u"Верният текст е два пъти"_s, {u"п"_s, u"р"_s, u"с"_s, u"р"_s}, 2, {},
+                     u":/test/pictures/3.jpg"_s),
     };
-    content.settings = Settings(u'0', u'0');
-    return content;
+    test.settings = Switches(u'0', u'0');
+    return test;
 }
 const QList<double> DisplayDraws = {0.0, 0.013, 0.0, 0.0};
 
@@ -45,12 +45,12 @@ private slots:
 void tst_QuestionDisplay::window()
 {
     Session session(Numbered(3), {0.1, 0, 0, 0, 0});
-    MORV_Prazno &window = session.window;
+    TestWindow &window = session.window;
 
     QCOMPARE(window.centralWidget()->size(), QSize(727, 463));
     QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
     QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(BackColour(window.centralWidget()), FromBgr(Colour::LightBlue));
+    QCOMPARE(backColour(window.centralWidget()), fromBgr(Colour::LightBlue));
 
     const Qt::WindowFlags flags = window.windowFlags();
     QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
@@ -67,9 +67,9 @@ void tst_QuestionDisplay::window()
 
     const QList<QAction *> menu = window.menuBar()->actions();
     QCOMPARE(menu.size(), 2);
-    QCOMPARE(menu[0], window.izhod);
+    QCOMPARE(menu[0], session.exitAction());
     QCOMPARE(menu[0]->text(), u"Изход"_s);
-    QCOMPARE(menu[1], window.autor);
+    QCOMPARE(menu[1], session.authorAction());
     QCOMPARE(menu[1]->text(), u"Автор"_s);
     QVERIFY(!menu[0]->menu() && !menu[1]->menu());
 }
@@ -129,10 +129,10 @@ void tst_QuestionDisplay::controls()
     Session session(Numbered(3), {0.1, 0, 0, 0, 0});
     QWidget *control = session.window.findChild<QWidget *>(name);
     QVERIFY(control);
-    QCOMPARE(control->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(control->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QCOMPARE(control->isVisible(), visible);
     if (colour >= 0)
-        QCOMPARE(BackColour(control), FromBgr(colour));
+        QCOMPARE(backColour(control), fromBgr(colour));
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         QCOMPARE(button->text(), caption);
     else if (auto *label = qobject_cast<QLabel *>(control))
@@ -144,21 +144,21 @@ void tst_QuestionDisplay::controls()
 void tst_QuestionDisplay::stateAtStart()
 {
     Session session(Numbered(3), {0.1, 0, 0, 0, 0});
-    MORV_Prazno &window = session.window;
+    TestWindow &window = session.window;
 
     QCOMPARE(session.slot(), 0);
-    QCOMPARE(session.strip(), FromBgr(Colour::Red));
+    QCOMPARE(session.strip(), fromBgr(Colour::Red));
     QCOMPARE(session.checkedOption(), -1);
-    QCOMPARE(window.Label1[0]->alignment(), Qt::AlignCenter);
-    QVERIFY(window.Text1[0]->text().startsWith(u"Това е тест с избираем отговор"_s));
-    QCOMPARE(window.focusWidget(), window.Text1[0]);
+    QCOMPARE(session.titleLabel()->alignment(), Qt::AlignCenter);
+    QVERIFY(session.helpBox()->text().startsWith(u"Това е тест с избираем отговор"_s));
+    QCOMPARE(window.focusWidget(), session.helpBox());
     for (TextBox *box : window.findChildren<TextBox *>()) {
         QVERIFY(box->isReadOnly());
         QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     }
-    for (QRadioButton *option : window.Option1) {
-        QCOMPARE(option->parentWidget(), window.Frame1);
-        QVERIFY(option->isEnabled());
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(session.option(i)->parentWidget(), session.control(u"Frame1"_s));
+        QVERIFY(session.option(i)->isEnabled());
     }
 }
 
@@ -177,35 +177,36 @@ void tst_QuestionDisplay::phraseLineAtStart()
     QFETCH(QChar, phrase);
     QFETCH(bool, visible);
 
-    Session session(Numbered(3, Settings(phrase)), {0.1, 0, 0, 0, 0});
-    QCOMPARE(session.window.Text2[6]->isVisible(), visible);
-    QCOMPARE(session.window.Text2[6]->text(), QString());
+    Session session(Numbered(3, Switches(phrase)), {0.1, 0, 0, 0, 0});
+    QCOMPARE(session.phraseLine()->isVisible(), visible);
+    QCOMPARE(session.phraseLine()->text(), QString());
     session.next();
-    QCOMPARE(session.window.Text2[6]->isVisible(), visible);
+    QCOMPARE(session.phraseLine()->isVisible(), visible);
 }
 
 void tst_QuestionDisplay::tabOrder()
 {
-    Session session(Numbered(3, Settings(), 5), {0.1, 0, 0, 0, 0});
-    MORV_Prazno &w = session.window;
-    const QList<QWidget *> expected = {w.Text1[0],    w.Text2[0],    w.Text2[1],    w.Text2[2],
-                                       w.Text2[3],    w.Text2[4],    w.Text2[6],    w.Option1[0],
-                                       w.Option1[1],  w.Option1[2],  w.Option1[3],  w.Command1[0],
-                                       w.Command1[1], w.Command2[0], w.Command2[1], w.Command2[2],
-                                       w.Picture1,    w.Text2[5],    w.Picture2,    w.Option1[4]};
+    Session session(Numbered(3, Switches(), 5), {0.1, 0, 0, 0, 0});
+    QList<QWidget *> expected;
+    for (const char *name :
+         {"Text1(0)",    "Text2(0)",    "Text2(1)",    "Text2(2)",    "Text2(3)",
+          "Text2(4)",    "Text2(6)",    "Option1(0)",  "Option1(1)",  "Option1(2)",
+          "Option1(3)",  "Command1(0)", "Command1(1)", "Command2(0)", "Command2(1)",
+          "Command2(2)", "Picture1",    "Text2(5)",    "Picture2",    "Option1(4)"})
+        expected.append(session.control(QString::fromLatin1(name)));
     QList<QWidget *> chain;
-    QWidget *widget = w.Text1[0];
+    QWidget *widget = session.helpBox();
     do {
         if (expected.contains(widget))
             chain.append(widget);
         widget = widget->nextInFocusChain();
-    } while (widget != w.Text1[0]);
+    } while (widget != session.helpBox());
     QCOMPARE(chain, expected);
 
     for (QWidget *control : expected)
         QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(control->objectName()));
-    QTest::keyClick(w.Text1[0], Qt::Key_Tab);
-    QCOMPARE(w.focusWidget(), w.Text2[0]);
+    QTest::keyClick(session.helpBox(), Qt::Key_Tab);
+    QCOMPARE(session.window.focusWidget(), session.questionBox());
 }
 
 void tst_QuestionDisplay::slotsOfTheTest_data()
@@ -214,25 +215,27 @@ void tst_QuestionDisplay::slotsOfTheTest_data()
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("question");
     QTest::addColumn<QStringList>("choices");
-    QTest::addColumn<QString>("correctPosition");
+    QTest::addColumn<std::optional<int>>("correctPosition");
     QTest::addColumn<QSize>("picture");
 
     const QSize none(0, 0);
     QTest::newRow("slot 0: the correct text at positions 2 and 4")
-        << "" << 0 << u"Верният текст е два пъти"_s << QStringList{"п", "р", "с", "р"} << "3"
-        << QSize(120, 80);
+        << "" << 0 << u"Верният текст е два пъти"_s << QStringList{"п", "р", "с", "р"}
+        << std::optional<int>(3) << QSize(120, 80);
     QTest::newRow("a 2-choice question after a 4-choice one, without a picture")
-        << "N" << 1 << u"Въпрос с два отговора"_s << QStringList{"да", "не"} << "0" << none;
-    QTest::newRow("the order 3142") << "NN" << 2 << u"Въпрос с картина"_s
-                                    << QStringList{"в", "а", "г", "б"} << "2" << QSize(225, 137);
+        << "N" << 1 << u"Въпрос с два отговора"_s << QStringList{"да", "не"}
+        << std::optional<int>(0) << none;
+    QTest::newRow("the order 3142")
+        << "NN" << 2 << u"Въпрос с картина"_s << QStringList{"в", "а", "г", "б"}
+        << std::optional<int>(2) << QSize(225, 137);
     QTest::newRow("Next on the last slot stays")
-        << "NNN" << 2 << u"Въпрос с картина"_s << QStringList{"в", "а", "г", "б"} << "2"
-        << QSize(225, 137);
+        << "NNN" << 2 << u"Въпрос с картина"_s << QStringList{"в", "а", "г", "б"}
+        << std::optional<int>(2) << QSize(225, 137);
     QTest::newRow("Back") << "NNNB" << 1 << u"Въпрос с два отговора"_s << QStringList{"да", "не"}
-                          << "0" << none;
+                          << std::optional<int>(0) << none;
     QTest::newRow("Back on the first slot stays")
-        << "B" << 0 << u"Верният текст е два пъти"_s << QStringList{"п", "р", "с", "р"} << "3"
-        << QSize(120, 80);
+        << "B" << 0 << u"Верният текст е два пъти"_s << QStringList{"п", "р", "с", "р"}
+        << std::optional<int>(3) << QSize(120, 80);
 }
 
 void tst_QuestionDisplay::slotsOfTheTest()
@@ -241,52 +244,57 @@ void tst_QuestionDisplay::slotsOfTheTest()
     QFETCH(int, slot);
     QFETCH(QString, question);
     QFETCH(QStringList, choices);
-    QFETCH(QString, correctPosition);
+    QFETCH(std::optional<int>, correctPosition);
     QFETCH(QSize, picture);
 
     Session session(displayContent(), DisplayDraws);
     for (QChar click : clicks)
         click == u'N' ? session.next() : session.back();
 
-    MORV_Prazno &window = session.window;
     QCOMPARE(session.slot(), slot);
-    QCOMPARE(window.Text2[0]->text(), question);
+    QCOMPARE(session.questionBox()->text(), question);
     QCOMPARE(session.shownChoices(), choices);
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(window.Option1[i]->isVisible(), i < choices.size());
-        QCOMPARE(window.Text2[i + 1]->isVisible(), i < choices.size());
+        QCOMPARE(session.option(i)->isVisible(), i < choices.size());
+        QCOMPARE(session.answerBox(i)->isVisible(), i < choices.size());
     }
-    QCOMPARE(session.run().CorrectPosition.row(slot), correctPosition);
-    QCOMPARE(window.Picture2->picture().size(), picture);
+    QCOMPARE(session.slotRecord(slot).correctPosition, correctPosition);
+    QCOMPARE(session.pictureBox()->picture().size(), picture);
     QCOMPARE(session.checkedOption(), -1);
-    QCOMPARE(session.strip(), FromBgr(Colour::Red));
+    QCOMPARE(session.strip(), fromBgr(Colour::Red));
     QCOMPARE(session.counter(), u"Въведени отговори: 0/3"_s);
 }
 
 void tst_QuestionDisplay::correctPositionOnlyForShownSlots()
 {
     Session session(displayContent(), DisplayDraws);
-    QCOMPARE(session.run().CorrectPosition.rows(), QStringList({"3", "-1", "-1"}));
+    const auto positions = [&session] {
+        QList<std::optional<int>> positions;
+        for (int s = 0; s < 3; ++s)
+            positions.append(session.slotRecord(s).correctPosition);
+        return positions;
+    };
+    QCOMPARE(positions(), (QList<std::optional<int>>{3, std::nullopt, std::nullopt}));
     session.next();
-    QCOMPARE(session.run().CorrectPosition.rows(), QStringList({"3", "0", "-1"}));
+    QCOMPARE(positions(), (QList<std::optional<int>>{3, 0, std::nullopt}));
 }
 
 void tst_QuestionDisplay::controlQuestionSharesThePicture()
 {
     // N = 4 and Stride 3: slot 0 shows the control question, slot 3 question 0.
-    ContentSource content = Numbered(3);
-    content.questions[0].picture = u":/test/pictures/01.jpg"_s;
-    Session session(content, {0.1, 0, 0, 0, 0});
-    QCOMPARE(session.run().SlotQuestion.row(0), u"3"_s);
-    const QPixmap control = session.window.Picture2->picture();
+    Test test = Numbered(3);
+    test.questions[0].picture = u":/test/pictures/01.jpg"_s;
+    Session session(test, {0.1, 0, 0, 0, 0});
+    QCOMPARE(session.slotRecord(0).question, 3);
+    const QPixmap control = session.pictureBox()->picture();
     QCOMPARE(control.size(), QSize(225, 137));
 
     session.next();
-    QVERIFY(session.window.Picture2->picture().isNull());
+    QVERIFY(session.pictureBox()->picture().isNull());
     session.next();
     session.next();
-    QCOMPARE(session.run().SlotQuestion.row(3), u"0"_s);
-    QCOMPARE(session.window.Picture2->picture().cacheKey(), control.cacheKey());
+    QCOMPARE(session.slotRecord(3).question, 0);
+    QCOMPARE(session.pictureBox()->picture().cacheKey(), control.cacheKey());
 }
 
 QTEST_MAIN(tst_QuestionDisplay)

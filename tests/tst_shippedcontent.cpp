@@ -1,5 +1,4 @@
-#include "contentsource.h"
-#include "morv_danni.h"
+#include "test.h"
 
 #include <QImage>
 #include <QtTest>
@@ -17,15 +16,14 @@ private slots:
     void questionShape();
     void quotedQuestions();
     void settingsRows();
-    void placeholderRows();
 
 private:
-    ContentSource content;
+    Test content;
 };
 
 void tst_ShippedContent::initTestCase()
 {
-    content = BuiltinContent();
+    content = BuiltinTest();
     QCOMPARE(content.questions.size(), 20);
 }
 
@@ -51,10 +49,10 @@ void tst_ShippedContent::questionShape()
     QFETCH(bool, picture);
     QFETCH(int, explanationRows);
 
-    const ContentQuestion &question = content.questions[q];
-    QCOMPARE(question.rows.size(), 1 + 4);
-    QCOMPARE(question.rows[correctRow], question.correctAnswer);
-    QCOMPARE(question.rows.mid(1).count(question.correctAnswer), 1);
+    const Question &question = content.questions[q];
+    QCOMPARE(question.choices.size(), 4);
+    QCOMPARE(question.choices[correctRow - 1], question.correctText);
+    QCOMPARE(question.choices.count(question.correctText), 1);
     QCOMPARE(question.explanation.size(), explanationRows);
     for (const QString &row : question.explanation)
         QVERIFY(!row.trimmed().isEmpty());
@@ -68,36 +66,23 @@ void tst_ShippedContent::questionShape()
 
 void tst_ShippedContent::quotedQuestions()
 {
-    QCOMPARE(content.questions[0].correctAnswer, u"III-ти признак"_s);
-    QCOMPARE(
-        content.questions[2].rows,
-        QStringList(
-            {u"В окръжност с център т.O е вписан правоъгълен триъгълник ABO (AB - хипотенуза), а "
-             "OH е височина към нея. Колко са равнобедрените триъгълници?"_s,
-             u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
-    QCOMPARE(content.questions[2].correctAnswer, u"3"_s);
-    QCOMPARE(content.questions[15].rows.mid(1),
+    QCOMPARE(content.questions[0].correctText, u"III-ти признак"_s);
+    QCOMPARE(content.questions[2].text,
+             u"В окръжност с център т.O е вписан правоъгълен триъгълник ABO (AB - хипотенуза), а "
+             "OH е височина към нея. Колко са равнобедрените триъгълници?"_s);
+    QCOMPARE(content.questions[2].choices, QStringList({u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
+    QCOMPARE(content.questions[2].correctText, u"3"_s);
+    QCOMPARE(content.questions[15].choices,
              QStringList({u"80°;"_s, u"90°;"_s, u"100°;"_s, u"110°;"_s}));
-    QCOMPARE(content.questions[15].correctAnswer, u"80°;"_s);
+    QCOMPARE(content.questions[15].correctText, u"80°;"_s);
 }
 
 void tst_ShippedContent::settingsRows()
 {
-    QCOMPARE(content.settings,
+    QCOMPARE(content.settings.rows(),
              QStringList({u"Настройки - последната цифра"_s, u"ЧЕО - фраза от 2 части - 0"_s,
                           u"Проверка за Тото - 1"_s, u"МОРВ по Геометрия - Еднакви триъгълници"_s,
                           u"Дава описание - 1"_s, u"Дава обяснения - 0"_s}));
-}
-
-void tst_ShippedContent::placeholderRows()
-{
-    const MORV_Danni danni(content);
-    QCOMPARE(danni.CorrectAnswers.count(), 20);
-    for (int k = 21; k <= MORV_Danni::LastQuestionList; ++k)
-        QCOMPARE(danni.QuestionList[k].rows(),
-                 QStringList{u"List1(%1) - въпрос от теста"_s.arg(k)});
-    for (int k = 21; k <= MORV_Danni::LastExplanation; ++k)
-        QCOMPARE(danni.Explanation[k].rows(), QStringList{u"Обяснение %1"_s.arg(k)});
 }
 
 QTEST_MAIN(tst_ShippedContent)

@@ -1,11 +1,12 @@
 #include "fixture.h"
-#include "morv_danni.h"
 #include "testrun.h"
 
 #include <QtTest>
 
+#include <stdexcept>
+
 namespace {
-const QStringList AllPrimes = {"2", "3", "5", "7", "11", "13", "17", "19", "23", "29", "31"};
+const QList<int> AllPrimes = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31};
 
 // One draw for each of the 11 rows a stride draw can land on, over and over.
 QList<double> everyRow(int rounds)
@@ -18,9 +19,21 @@ QList<double> everyRow(int rounds)
     return draws;
 }
 
-QStringList slotQuestions(const TestRun &run)
+// An order written as the digits of the choices, counted from 1 ("2413").
+QList<int> order(QStringView digits)
 {
-    return run.SlotQuestion.rows();
+    QList<int> order;
+    for (QChar digit : digits)
+        order.append(digit.digitValue() - 1);
+    return order;
+}
+
+QList<int> slotQuestions(const TestRun &run)
+{
+    QList<int> questions;
+    for (int s = 0; s < run.questionCount(); ++s)
+        questions.append(run.slotAt(s).question);
+    return questions;
 }
 } // namespace
 
@@ -29,12 +42,14 @@ class tst_TestRun : public QObject
     Q_OBJECT
 
 private slots:
-    void chooseStrideEndsOnAPrimeNotDividingN_data();
-    void chooseStrideEndsOnAPrimeNotDividingN();
+    void drawStrideEndsOnAPrimeNotDividingN_data();
+    void drawStrideEndsOnAPrimeNotDividingN();
     void strideDraws_data();
     void strideDraws();
     void answerOrderDraws_data();
     void answerOrderDraws();
+    void answerOrdersAreTheLexicographicTable_data();
+    void answerOrdersAreTheLexicographicTable();
     void drawsComeStrideFirstThenByQuestion();
     void slotOrders_data();
     void slotOrders();
@@ -42,9 +57,11 @@ private slots:
     void controlQuestion();
     void noControlQuestion_data();
     void noControlQuestion();
+    void limits_data();
+    void limits();
 };
 
-void tst_TestRun::chooseStrideEndsOnAPrimeNotDividingN_data()
+void tst_TestRun::drawStrideEndsOnAPrimeNotDividingN_data()
 {
     QTest::addColumn<int>("N");
     QTest::addColumn<double>("firstDraw");
@@ -56,24 +73,20 @@ void tst_TestRun::chooseStrideEndsOnAPrimeNotDividingN_data()
     }
 }
 
-void tst_TestRun::chooseStrideEndsOnAPrimeNotDividingN()
+void tst_TestRun::drawStrideEndsOnAPrimeNotDividingN()
 {
     QFETCH(int, N);
     QFETCH(double, firstDraw);
 
-    MORV_Danni danni(Numbered(3));
-    TestRun run(danni, Draws(QList<double>{firstDraw} + everyRow(2)));
-    run.QuestionCount = N;
-    run.ChooseStride();
-
-    QStringList primesBelowN;
-    for (const QString &prime : AllPrimes) {
-        if (prime.toInt() < N)
+    QList<int> primesBelowN;
+    for (int prime : AllPrimes) {
+        if (prime < N)
             primesBelowN.append(prime);
     }
-    QCOMPARE(run.StrideCandidates.rows(), primesBelowN);
-    QVERIFY(primesBelowN.contains(QString::number(run.Stride)));
-    QVERIFY(N % run.Stride != 0);
+    QCOMPARE(strideCandidates(N), primesBelowN);
+    const int stride = drawStride(N, Draws(QList<double>{firstDraw} + everyRow(2)));
+    QVERIFY(primesBelowN.contains(stride));
+    QVERIFY(N % stride != 0);
 }
 
 void tst_TestRun::strideDraws_data()
@@ -96,11 +109,7 @@ void tst_TestRun::strideDraws()
     QFETCH(QList<double>, draws);
     QFETCH(int, stride);
 
-    MORV_Danni danni(Numbered(3));
-    TestRun run(danni, Draws(draws));
-    run.QuestionCount = N;
-    run.ChooseStride();
-    QCOMPARE(run.Stride, stride);
+    QCOMPARE(drawStride(N, Draws(draws)), stride);
 }
 
 void tst_TestRun::answerOrderDraws_data()
@@ -125,93 +134,134 @@ void tst_TestRun::answerOrderDraws()
     QFETCH(double, r);
     QFETCH(QString, order);
 
-    MORV_Danni danni(Numbered(3, Settings(), choices));
-    TestRun run(danni, Draws({r}));
-    QCOMPARE(run.DrawAnswerOrder(1), order);
+    QCOMPARE(drawAnswerOrder(choices, Draws({r})), ::order(order));
+}
+
+void tst_TestRun::answerOrdersAreTheLexicographicTable_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+
+    QTest::newRow("2") << 2 << 2 << u"12"_s << u"21"_s;
+    QTest::newRow("3") << 3 << 6 << u"123"_s << u"321"_s;
+    QTest::newRow("4") << 4 << 24 << u"1234"_s << u"4321"_s;
+    QTest::newRow("5") << 5 << 120 << u"12345"_s << u"54321"_s;
+}
+
+// Draw r = k / 1000 lands on row k of the table of orders: every row is an
+// order of all n choices, each row follows the one before it, and the table
+// has n! rows, the first and last as given.
+void tst_TestRun::answerOrdersAreTheLexicographicTable()
+{
+    QFETCH(int, n);
+    QFETCH(int, rows);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+
+    QList<QList<int>> table;
+    for (int k = 0; k < rows; ++k)
+        table.append(drawAnswerOrder(n, Draws({k / 1000.0})));
+    QCOMPARE(table.first(), order(first));
+    QCOMPARE(table.last(), order(last));
+    for (int k = 1; k < rows; ++k) {
+        QVERIFY(table[k - 1] < table[k]);
+        QList<int> sorted = table[k];
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, order(first));
+    }
+    // Row n! is row 0 again.
+    QCOMPARE(drawAnswerOrder(n, Draws({rows / 1000.0})), order(first));
+    if (n == 3) {
+        QList<QList<int>> expected;
+        for (QStringView digits : {u"123", u"132", u"213", u"231", u"312", u"321"})
+            expected.append(order(digits));
+        QCOMPARE(table, expected);
+    }
 }
 
 void tst_TestRun::drawsComeStrideFirstThenByQuestion()
 {
-    MORV_Danni danni(Numbered(3, Settings(u'0', u'0')));
-    TestRun run(danni, Draws({0.0, 0.25, 0.5, 0.9999}));
-    run.StartUp();
+    const TestRun run(Numbered(3, Switches(u'0', u'0')), Draws({0.0, 0.25, 0.5, 0.9999}));
 
-    QCOMPARE(run.Stride, 2);
-    QCOMPARE(run.AnswerOrder.rows(), QStringList({"2413", "4213", "3412"}));
+    QCOMPARE(run.stride(), 2);
+    QCOMPARE(run.answerOrder(0), order(u"2413"));
+    QCOMPARE(run.answerOrder(1), order(u"4213"));
+    QCOMPARE(run.answerOrder(2), order(u"3412"));
     // Slot 0 shows question 2, in the order drawn for question 2.
-    QCOMPARE(slotQuestions(run), QStringList({"2", "1", "0"}));
-    QCOMPARE(run.ShownChoice(1), u"2.3"_s);
+    QCOMPARE(slotQuestions(run), QList<int>({2, 1, 0}));
+    QCOMPARE(run.shownChoice(0), u"2.3"_s);
 }
 
 void tst_TestRun::slotOrders_data()
 {
     QTest::addColumn<int>("questions");
     QTest::addColumn<double>("strideDraw");
-    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<QList<int>>("order");
 
     QTest::newRow("N=21, Stride 2")
-        << 20 << 0.75 << QStringList{"2", "4", "6", "8", "10", "12", "14", "16", "18", "20", "1",
-                                     "3", "5", "7", "9", "11", "13", "15", "17", "19", "0"};
+        << 20 << 0.75
+        << QList<int>{2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 0};
     QTest::newRow("N=21, Stride 5")
-        << 20 << 0.25 << QStringList{"5",  "10", "15", "20", "4",  "9", "14", "19", "3",  "8", "13",
-                                     "18", "2",  "7",  "12", "17", "1", "6",  "11", "16", "0"};
-    QTest::newRow("N=3") << 2 << 0.5 << QStringList{"2", "1", "0"};
-    QTest::newRow("N=4") << 3 << 0.1 << QStringList{"3", "2", "1", "0"};
+        << 20 << 0.25
+        << QList<int>{5, 10, 15, 20, 4, 9, 14, 19, 3, 8, 13, 18, 2, 7, 12, 17, 1, 6, 11, 16, 0};
+    QTest::newRow("N=3") << 2 << 0.5 << QList<int>{2, 1, 0};
+    QTest::newRow("N=4") << 3 << 0.1 << QList<int>{3, 2, 1, 0};
 }
 
 void tst_TestRun::slotOrders()
 {
     QFETCH(int, questions);
     QFETCH(double, strideDraw);
-    QFETCH(QStringList, order);
+    QFETCH(QList<int>, order);
 
-    MORV_Danni danni(Numbered(questions));
-    TestRun run(danni, Draws(QList<double>{strideDraw} + QList<double>(questions + 1, 0.0)));
-    run.StartUp();
+    const TestRun run(Numbered(questions),
+                      Draws(QList<double>{strideDraw} + QList<double>(questions + 1, 0.0)));
     QCOMPARE(slotQuestions(run), order);
 }
 
 void tst_TestRun::stateRightAfterStartUp()
 {
-    MORV_Danni danni(Numbered(20));
-    TestRun run(danni, Draws(QList<double>{0.25} + QList<double>(21, 0.5)));
-    run.StartUp();
+    const TestRun run(Numbered(20), Draws(QList<double>{0.25} + QList<double>(21, 0.5)));
 
     const int N = 21;
-    QCOMPARE(run.QuestionCount, N);
-    QCOMPARE(run.CurrentSlot, 0);
-    QCOMPARE(run.AnsweredCount, 0);
-    const QStringList unset(N, u"-1"_s);
-    QCOMPARE(run.ChosenOption.rows(), unset);
-    QCOMPARE(run.SlotVerdict.rows(), unset);
-    QCOMPARE(run.CorrectPosition.rows(), unset);
-    QCOMPARE(run.AnswerOrder.rows(), QStringList(N, u"4213"_s));
-    QCOMPARE(run.SlotQuestion.count(), N);
-    QCOMPARE(run.ControlAnswers.rows(), QStringList({"Pyrwi", "Posleden"}));
-    QCOMPARE(run.StrideCandidates.rows(),
-             QStringList({"2", "3", "5", "7", "11", "13", "17", "19"}));
+    QCOMPARE(run.questionCount(), N);
+    QCOMPARE(run.currentSlot(), 0);
+    QCOMPARE(run.answeredCount(), 0);
+    QCOMPARE(run.phase(), TestRun::Phase::Test);
+    QCOMPARE(run.lastChoice(), std::nullopt);
+    for (int s = 0; s < N; ++s) {
+        QCOMPARE(run.slotAt(s).chosenOption, std::nullopt);
+        QCOMPARE(run.slotAt(s).verdict, Verdict::None);
+        QCOMPARE(run.slotAt(s).correctPosition, std::nullopt);
+        QCOMPARE(run.answerOrder(s), order(u"4213"));
+    }
+    QCOMPARE(run.controlAnswers(), (std::array<QString, 2>{u"Pyrwi"_s, u"Posleden"_s}));
+    QCOMPARE(run.consistency(), TestRun::Consistency::Partial);
+    const TestRun::Score score = run.score();
+    QCOMPARE(score.right, 0);
+    QCOMPARE(score.total, N);
+    QCOMPARE(score.percent, 0);
 }
 
 void tst_TestRun::controlQuestion()
 {
-    ContentSource content = Numbered(20);
-    content.questions[0].picture = u":/first.jpg"_s;
-    content.questions[19].picture = u":/last.jpg"_s;
-    MORV_Danni danni(content);
-    TestRun run(danni, Draws(QList<double>{0.75} + QList<double>(21, 0.0)));
-    run.StartUp();
+    Test test = Numbered(20);
+    test.questions[0].picture = u":/first.jpg"_s;
+    test.questions[19].picture = u":/last.jpg"_s;
+    const TestRun run(test, Draws(QList<double>{0.75} + QList<double>(21, 0.0)));
 
-    QCOMPARE(run.QuestionCount, 21);
-    QCOMPARE(danni.CorrectAnswers.count(), 21);
-    QCOMPARE(danni.CorrectAnswers.row(20), danni.CorrectAnswers.row(0));
-    QCOMPARE(danni.QuestionList[21].rows(), danni.QuestionList[1].rows());
-    QCOMPARE(danni.QuestionList[21].count(), 5);
-    QCOMPARE(danni.QuestionPicture[21], u":/first.jpg"_s);
-    QCOMPARE(danni.QuestionPicture[20], u":/last.jpg"_s);
-    QCOMPARE(danni.Explanation[21].rows(), QStringList{u"Обяснение 21"_s});
-    QCOMPARE(danni.QuestionList[22].rows(), QStringList{u"List1(22) - въпрос от теста"_s});
+    QCOMPARE(run.questionCount(), 21);
+    const Question &control = run.question(20);
+    QCOMPARE(control.text, test.questions[0].text);
+    QCOMPARE(control.choices, test.questions[0].choices);
+    QCOMPARE(control.correctText, test.questions[0].correctText);
+    QCOMPARE(control.picture, u":/first.jpg"_s);
+    QCOMPARE(run.question(19).picture, u":/last.jpg"_s);
+    QCOMPARE(control.explanation, QStringList{u"Обяснение 21"_s});
     // With Stride 2 the control question stands in slot 9.
-    QCOMPARE(run.SlotQuestion.row(9), u"20"_s);
+    QCOMPARE(run.slotAt(9).question, 20);
 }
 
 void tst_TestRun::noControlQuestion_data()
@@ -225,15 +275,49 @@ void tst_TestRun::noControlQuestion()
 {
     QFETCH(QChar, control);
 
-    const ContentSource content = Numbered(20, Settings(u'0', control));
-    MORV_Danni danni(content);
-    TestRun run(danni, Draws(QList<double>{0.5} + QList<double>(20, 0.0)));
-    run.StartUp();
+    const Test test = Numbered(20, Switches(u'0', control));
+    const TestRun run(test, Draws(QList<double>{0.5} + QList<double>(20, 0.0)));
 
-    QCOMPARE(run.QuestionCount, 20);
-    QCOMPARE(danni.CorrectAnswers.count(), 20);
-    QCOMPARE(danni.QuestionList[21].rows(), QStringList{u"List1(21) - въпрос от теста"_s});
-    QCOMPARE(danni.QuestionList[20].rows(), content.questions[19].rows);
+    QCOMPARE(run.questionCount(), 20);
+    QCOMPARE(run.question(19).text, test.questions[19].text);
+    QCOMPARE(run.question(19).choices, test.questions[19].choices);
+}
+
+void tst_TestRun::limits_data()
+{
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QChar>("control");
+    QTest::addColumn<int>("choices");
+    QTest::addColumn<QString>("fault");
+
+    QTest::newRow("2 and the control question") << 2 << QChar(u'1') << 4 << QString();
+    QTest::newRow("28 and the control question") << 28 << QChar(u'1') << 4 << QString();
+    QTest::newRow("2 choices") << 3 << QChar(u'0') << 2 << QString();
+    QTest::newRow("5 choices") << 3 << QChar(u'0') << 5 << QString();
+    QTest::newRow("2 questions") << 2 << QChar(u'0') << 4 << u"this one has 2"_s;
+    QTest::newRow("29 and the control question") << 29 << QChar(u'1') << 4 << u"this one has 30"_s;
+    QTest::newRow("1 choice") << 3 << QChar(u'0') << 1 << u"question 1 has 1 choice(s)"_s;
+    QTest::newRow("6 choices") << 3 << QChar(u'0') << 6 << u"question 1 has 6 choice(s)"_s;
+}
+
+// A run refuses a test it cannot hold, in every build, before it draws.
+void tst_TestRun::limits()
+{
+    QFETCH(int, questions);
+    QFETCH(QChar, control);
+    QFETCH(int, choices);
+    QFETCH(QString, fault);
+
+    const Test test = Numbered(questions, Switches(u'0', control), choices);
+    QVERIFY(TestRun::limitFault(test).contains(fault));
+    QCOMPARE(TestRun::limitFault(test).isEmpty(), fault.isEmpty());
+    if (fault.isEmpty()) {
+        const TestRun run(test, Draws(QList<double>(questions + 2, 0.5)));
+        QCOMPARE(run.questionCount(), test.runQuestionCount());
+    } else {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 TestRun(test, Draws({}))); // no draw is taken
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_TestRun)

@@ -13,8 +13,6 @@ private slots:
     void parseLeadingNumber();
     void roundHalfEven_data();
     void roundHalfEven();
-    void switchValue_data();
-    void switchValue();
 };
 
 void tst_TextNumbers::parseLeadingNumber_data()
@@ -47,7 +45,7 @@ void tst_TextNumbers::parseLeadingNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(ParseLeadingNumber(text), value);
+    QCOMPARE(::parseLeadingNumber(text), value);
 }
 
 void tst_TextNumbers::roundHalfEven_data()
@@ -70,28 +68,7 @@ void tst_TextNumbers::roundHalfEven()
 {
     QFETCH(double, value);
     QFETCH(int, rounded);
-    QCOMPARE(RoundHalfEven(value), rounded);
-}
-
-void tst_TextNumbers::switchValue_data()
-{
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<int>("value");
-
-    QTest::newRow("ends in 1") << u"Проверка за Тото - 1"_s << 1;
-    QTest::newRow("ends in 0") << u"ЧЕО - фраза от 2 части - 0"_s << 0;
-    QTest::newRow("ends in 7") << u"Дава описание - 7"_s << 7;
-    QTest::newRow("only the last digit counts") << u"Дава обяснения - 21"_s << 1;
-    QTest::newRow("a blank after the digit") << u"Проверка за Тото - 1 "_s << 0;
-    QTest::newRow("ends in a letter") << u"Проверка 1 - да"_s << 0;
-    QTest::newRow("empty row") << QString() << 0;
-}
-
-void tst_TextNumbers::switchValue()
-{
-    QFETCH(QString, row);
-    QFETCH(int, value);
-    QCOMPARE(SwitchValue(row), value);
+    QCOMPARE(::roundHalfEven(value), rounded);
 }
 
 QTEST_APPLESS_MAIN(tst_TextNumbers)

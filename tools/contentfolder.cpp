@@ -2,7 +2,6 @@
 
 #include "contenterror.h"
 #include "giftreader.h"
-#include "textnumbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,11 +49,11 @@ QStringList readLines(const QString &path)
 QStringList readSettings(const QString &path)
 {
     const QStringList rows = readLines(path);
-    if (rows.size() != ContentFolder::SettingsRows)
+    if (rows.size() != Settings::RowCount)
         throw ContentError{
-            path, int(qMin(rows.size(), ContentFolder::SettingsRows) + 1),
+            path, int(qMin(rows.size(), Settings::RowCount) + 1),
             u"%1 row(s): the settings file holds exactly %2 rows, one a line"_s.arg(rows.size())
-                .arg(ContentFolder::SettingsRows)};
+                .arg(Settings::RowCount)};
     return rows;
 }
 
@@ -62,19 +61,19 @@ void checkQuestionCount(const QString &path, const QList<GiftQuestion> &question
 {
     const qsizetype runQuestions = questions.size() + (control ? 1 : 0);
     const QString counted = control ? u", the control question included"_s : QString();
-    if (runQuestions < ContentFolder::MinQuestions)
+    if (runQuestions < Test::MinQuestions)
         throw ContentError{
             path, questions.isEmpty() ? 1 : questions.last().line,
             u"a run of this test has %1 question(s)%2; it needs at least %3"_s.arg(runQuestions)
                 .arg(counted)
-                .arg(ContentFolder::MinQuestions)};
-    if (runQuestions > ContentFolder::MaxQuestions) {
-        const GiftQuestion &first = questions[ContentFolder::MaxQuestions - (control ? 1 : 0)];
+                .arg(Test::MinQuestions)};
+    if (runQuestions > Test::MaxQuestions) {
+        const GiftQuestion &first = questions[Test::MaxQuestions - (control ? 1 : 0)];
         throw ContentError{
             path, first.line,
             u"a run of this test has %1 questions%2; it holds at most %3"_s.arg(runQuestions)
                 .arg(counted)
-                .arg(ContentFolder::MaxQuestions)};
+                .arg(Test::MaxQuestions)};
     }
 }
 
@@ -124,24 +123,22 @@ std::map<int, QString> readPictures(const QString &folder, qsizetype questionCou
 
 } // namespace
 
-ContentSource ContentFolder::read(const QString &folder)
+Test ContentFolder::read(const QString &folder)
 {
     const QString giftPath = folder + u"/questions.gift"_s;
-    ContentSource content;
-    content.settings = readSettings(folder + u"/settings.txt"_s);
+    Test test;
+    test.settings = Settings(readSettings(folder + u"/settings.txt"_s));
     const QList<GiftQuestion> questions = GiftReader::read(giftPath, readLines(giftPath));
-    checkQuestionCount(giftPath, questions, SwitchValue(content.settings[2]) == 1);
+    checkQuestionCount(giftPath, questions, test.settings.appendsControlQuestion());
     const std::map<int, QString> pictures = readPictures(folder, questions.size());
 
     for (qsizetype q = 0; q < questions.size(); ++q) {
         const GiftQuestion &gift = questions[q];
-        ContentQuestion question;
-        question.rows = QStringList{gift.text} + gift.choices;
-        question.correctAnswer = gift.choices[gift.correct];
-        question.explanation = gift.explanation;
+        Question question{
+            gift.text, gift.choices, gift.choices[gift.correct], gift.explanation, {}};
         if (const auto picture = pictures.find(q + 1); picture != pictures.end())
             question.picture = resourcePrefix() + picture->second;
-        content.questions.append(question);
+        test.questions.append(question);
     }
-    return content;
+    return test;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contentsource.h"
+#include "test.h"
 
 // A content folder: questions.gift with the questions, settings.txt with the
 // six settings rows, and pictures/NN.jpg, the picture of question NN counted
@@ -9,14 +9,11 @@
 class ContentFolder
 {
 public:
-    static constexpr int MinQuestions = 3;
-    static constexpr int MaxQuestions = 29;
-    static constexpr int SettingsRows = 6;
     static constexpr int PictureWidth = 225;
     static constexpr int PictureHeight = 137;
 
     // Pictures are named in the content by their resource path under this prefix.
     static QString resourcePrefix() { return QStringLiteral(":/content/pictures/"); }
 
-    static ContentSource read(const QString &folder);
+    static Test read(const QString &folder);
 };

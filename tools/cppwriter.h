@@ -1,13 +1,13 @@
 #pragma once
 
-#include "contentsource.h"
+#include "test.h"
 
 #include <QByteArray>
 
-// Writes a test as a C++ source that defines BuiltinContent(), so that the
+// Writes a test as a C++ source that defines BuiltinTest(), so that the
 // program starts with its content in place and parses nothing.
 class CppWriter
 {
 public:
-    static QByteArray write(const ContentSource &content);
+    static QByteArray write(const Test &test);
 };

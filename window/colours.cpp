@@ -2,19 +2,19 @@
 
 #include <QWidget>
 
-QColor FromBgr(quint32 bgr)
+QColor fromBgr(quint32 bgr)
 {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-void SetBackColour(QWidget *control, quint32 bgr)
+void setBackColour(QWidget *control, quint32 bgr)
 {
     QPalette palette = control->palette();
-    palette.setColor(control->backgroundRole(), FromBgr(bgr));
+    palette.setColor(control->backgroundRole(), fromBgr(bgr));
     control->setPalette(palette);
 }
 
-QColor BackColour(const QWidget *control)
+QColor backColour(const QWidget *control)
 {
     return control->palette().color(control->backgroundRole());
 }

@@ -17,9 +17,9 @@ constexpr quint32 LightOrange = 0x0080C0FF;
 constexpr quint32 Blue = 0x00FF8080;
 } // namespace Colour
 
-QColor FromBgr(quint32 bgr);
+QColor fromBgr(quint32 bgr);
 
 // The background of a control: what a button, option button, label or picture
 // box is filled with.
-void SetBackColour(QWidget *control, quint32 bgr);
-QColor BackColour(const QWidget *control);
+void setBackColour(QWidget *control, quint32 bgr);
+QColor backColour(const QWidget *control);

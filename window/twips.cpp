@@ -2,32 +2,27 @@
 
 #include <QWidget>
 
-int ToPixels(float twips)
+int toPixels(float twips)
 {
     return qRound(twips / TwipsPerPixel);
 }
 
-QRect TwipsRect(int left, int top, int width, int height)
+float toTwips(int pixels)
 {
-    return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+    return float(pixels * TwipsPerPixel);
 }
 
-float LeftOf(const QWidget *control)
+QRect twipsRect(int left, int top, int width, int height)
 {
-    return float(control->x() * TwipsPerPixel);
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
-float WidthOf(const QWidget *control)
+float leftOf(const QWidget *control)
 {
-    return float(control->width() * TwipsPerPixel);
+    return toTwips(control->x());
 }
 
-void SetLeft(QWidget *control, float twips)
+float widthOf(const QWidget *control)
 {
-    control->move(ToPixels(twips), control->y());
-}
-
-void SetWidth(QWidget *control, float twips)
-{
-    control->resize(ToPixels(twips), control->height());
+    return toTwips(control->width());
 }

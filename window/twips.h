@@ -9,12 +9,11 @@ class QWidget;
 // the window on high-DPI screens.
 constexpr int TwipsPerPixel = 15;
 
-int ToPixels(float twips);
-QRect TwipsRect(int left, int top, int width, int height);
+int toPixels(float twips);
+float toTwips(int pixels);
+QRect twipsRect(int left, int top, int width, int height);
 
 // A control's left edge and width in twips, as the control reports them back
 // after the conversion to whole pixels.
-float LeftOf(const QWidget *control);
-float WidthOf(const QWidget *control);
-void SetLeft(QWidget *control, float twips);
-void SetWidth(QWidget *control, float twips);
+float leftOf(const QWidget *control);
+float widthOf(const QWidget *control);
