@@ -37,8 +37,8 @@ void tst_HelpText::describesOnlyWhatIsOn()
         flags[on] = value;
         return HelpTopics{flags[0], flags[1], flags[2], flags[3]};
     };
-    const QString alone = HelpText(topics(topic, true));
-    const QString without = HelpText(topics(topic, false));
+    const QString alone = helpText(topics(topic, true));
+    const QString without = helpText(topics(topic, false));
     for (const QString &word : words) {
         QVERIFY2(alone.contains(word), qPrintable(word));
         QVERIFY2(!without.contains(word), qPrintable(word));
@@ -51,7 +51,7 @@ void tst_HelpText::paragraphsAreWholeLines()
 {
     for (int mask = 0; mask < 16; ++mask) {
         const QString text =
-            HelpText({bool(mask & 1), bool(mask & 2), bool(mask & 4), bool(mask & 8)});
+            helpText({bool(mask & 1), bool(mask & 2), bool(mask & 4), bool(mask & 8)});
         QVERIFY(text.endsWith(u'\n'));
         const QStringList lines = text.chopped(1).split(u'\n');
         for (const QString &line : lines) {

@@ -4,7 +4,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QString HelpText(const HelpTopics &topics)
+QString helpText(const HelpTopics &topics)
 {
     QStringList paragraphs;
     paragraphs
@@ -47,7 +47,7 @@ QString HelpText(const HelpTopics &topics)
     return paragraphs.join(u'\n') + u'\n';
 }
 
-QString WebAddress()
+QString webAddress()
 {
     return u"www.izpit.example"_s;
 }

@@ -14,7 +14,7 @@ struct HelpTopics
 
 // The help text the window shows at start: one paragraph a line, for the help
 // box to wrap at its own width.
-QString HelpText(const HelpTopics &topics);
+QString helpText(const HelpTopics &topics);
 
 // Where the program's maker can be found.
-QString WebAddress();
+QString webAddress();

@@ -84,7 +84,7 @@ TestWindow::TestWindow(const Test &test, const RandomSource &random, QWidget *pa
 
 void TestWindow::createControls()
 {
-    setWindowTitle(WebAddress() + u" - Изпит: тест с един верен отговор"_s);
+    setWindowTitle(webAddress() + u" - Изпит: тест с един верен отговор"_s);
     setFont(QFont(u"Times New Roman"_s, 12));
     exitAction = menuBar()->addAction(u"Изход"_s, this, &TestWindow::exitProgram);
     exitAction->setObjectName(u"izhod"_s);
@@ -132,7 +132,10 @@ void TestWindow::createControls()
     scoreLabel = label(client, u"Label1(1)"_s, u"Резултат: "_s);
     pictureBox = place(new PictureBox(client), u"Picture2"_s);
     setBackColour(pictureBox, Colour::LightBlue);
-    helpBox = textBox(client, u"Text1(0)"_s, HelpText());
+    const Settings &settings = testRun.settings();
+    helpBox = textBox(client, u"Text1(0)"_s,
+                      helpText({settings.phraseMode(), settings.showsConsistencyVerdict(),
+                                settings.showsExplanations(), settings.reviewNavigation()}));
     noteBox = textBox(client, u"Text1(1)"_s, u"Бележка: този прозорец не се показва."_s);
 
     connect(nextButton, &QPushButton::clicked, this, &TestWindow::next);
@@ -249,7 +252,7 @@ void TestWindow::exitProgram()
 
 void TestWindow::showAuthor()
 {
-    helpBox->setText(u"За повече информация посетете "_s + WebAddress() + u'.');
+    helpBox->setText(u"За повече информация посетете "_s + webAddress() + u'.');
 }
 
 // The window has no close button; a close request from the desktop (Alt+F4)
