@@ -4,11 +4,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QStringList placeholderExplanation(int question)
-{
-    return {u"Обяснение %1"_s.arg(question + 1)};
-}
-
 QString TestRun::limitFault(const Test &test)
 {
     const qsizetype count = test.runQuestionCount();
@@ -34,12 +29,9 @@ TestRun::TestRun(const Test &test, const RandomSource &random)
     if (const QString fault = limitFault(test); !fault.isEmpty())
         throw std::invalid_argument(fault.toStdString());
 
-    if (m_settings.appendsControlQuestion()) {
-        // The control question repeats question 0 whole, but for its explanation.
-        Question control = m_questions.first();
-        control.explanation = placeholderExplanation(int(m_questions.size()));
-        m_questions.append(control);
-    }
+    // The control question repeats question 0 whole, its explanation included.
+    if (m_settings.appendsControlQuestion())
+        m_questions.append(m_questions.first());
     const int N = questionCount();
     m_stride = drawStride(N, random);
     for (int i = 1; i <= N; ++i) {

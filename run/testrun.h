@@ -90,7 +90,3 @@ private:
     std::optional<int> m_lastChoice;
     std::array<QString, 2> m_controlAnswers{QStringLiteral("Pyrwi"), QStringLiteral("Posleden")};
 };
-
-// The explanation of a question that has none of its own: a placeholder
-// naming the question's number counted from 1.
-QStringList placeholderExplanation(int question);

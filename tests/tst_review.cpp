@@ -357,12 +357,12 @@ void tst_Review::exitEndsTheProgram()
     QFETCH(bool, graded);
     QFETCH(bool, closeRequest);
 
-    // The control question shows the placeholder explanation of its index.
+    // Slot 0 holds the control question, which explains as question 0 does.
     Session session(Numbered(3, Switches(u'0', u'1', u'1', u'1')), {0.1, 0, 0, 0, 0});
     session.choose(0);
     if (graded) {
         session.grade();
-        QCOMPARE(session.helpBox()->text(), u"Обяснение 4\n"_s);
+        QCOMPARE(session.helpBox()->text(), u"Обяснение на 0\n"_s);
     }
     // The end of the program, and then a click on Next that was already
     // queued behind it, as when both arrive in one batch of input: the click
