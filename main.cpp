@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     // Fusion draws buttons and option buttons in their own background colours.
     QApplication::setStyle(u"Fusion"_s);
     QApplication::setWindowIcon(QIcon(u":/window/icon/izpit.png"_s));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(u"example.izpit.Izpit"_s);
 
     // Seeded from the clock, so that every start draws a new arrangement.
     QRandomGenerator generator(quint32(QDateTime::currentMSecsSinceEpoch()));
