@@ -1,3 +1,6 @@
+#include "commandline.h"
+#include "contentfolder.h"
+#include "refusalbox.h"
 #include "test.h"
 #include "testwindow.h"
 
@@ -5,21 +8,94 @@
 #include <QDateTime>
 #include <QIcon>
 #include <QRandomGenerator>
+#include <QTranslator>
+
+#include <cstdio>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Every error and warning, as "file:line: message", for editors to jump to.
+void printDiagnostics(const ContentFolder &folder)
+{
+    for (const Diagnostic &diagnostic : folder.diagnostics())
+        std::fprintf(stderr, "%s\n", qPrintable(diagnostic.toString()));
+}
+
+// Checking, the help, the version and a wrong command line print and end.
+int runWithoutWindow(const CommandLine &command)
+{
+    switch (command.action()) {
+    case CommandLine::Action::Check: {
+        const ContentFolder folder(command.path());
+        printDiagnostics(folder);
+        return folder.test() ? 0 : 1;
+    }
+    case CommandLine::Action::Help:
+        std::fputs(qPrintable(command.helpText()), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    default:
+        std::fprintf(
+            stderr, "%s: %s\nВижте %s --help.\n", qPrintable(QCoreApplication::applicationName()),
+            qPrintable(command.errorText()), qPrintable(QCoreApplication::applicationName()));
+        return 2;
+    }
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(IZPIT_VERSION));
+    // Checking a folder needs no display, so that scripts and machines without
+    // one can run it; neither do the help and the version.
+    if (!CommandLine(CommandLine::arguments(argc, argv)).showsWindow()) {
+        QCoreApplication app(argc, argv);
+        QTranslator messages;
+        ContentFolder::installTranslator(messages);
+        return runWithoutWindow(CommandLine(app.arguments()));
+    }
+
     QApplication app(argc, argv);
     // Fusion draws buttons and option buttons in their own background colours.
     QApplication::setStyle(u"Fusion"_s);
     QApplication::setWindowIcon(QIcon(u":/window/icon/izpit.png"_s));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(u"example.izpit.Izpit"_s);
+    QTranslator messages;
+    ContentFolder::installTranslator(messages);
+    const CommandLine command(app.arguments());
+
+    // The built-in test starts as it is, with nothing to read or check. A
+    // folder's test is shown only once all of it has been read and checked.
+    std::optional<ContentFolder> folder;
+    if (command.action() == CommandLine::Action::Open) {
+        folder.emplace(command.path());
+        printDiagnostics(*folder);
+        if (!folder->test()) {
+            QStringList errors;
+            for (const Diagnostic &diagnostic : folder->diagnostics()) {
+                if (diagnostic.isError())
+                    errors.append(diagnostic.toString());
+            }
+            RefusalBox(command.path(), errors).exec();
+            return 1;
+        }
+    }
 
     // Seeded from the clock, so that every start draws a new arrangement.
     QRandomGenerator generator(quint32(QDateTime::currentMSecsSinceEpoch()));
-    TestWindow window(BuiltinTest(), [&generator] { return generator.generateDouble(); });
+    TestWindow window(
+        folder ? *folder->test() : BuiltinTest(),
+        [&generator] { return generator.generateDouble(); },
+        folder ? PictureBook(folder->pictures()) : PictureBook());
+    folder.reset();
     window.show();
     return app.exec();
 }

@@ -17,7 +17,7 @@ function(izpit_add_content target folder)
         VERBATIM)
     target_sources(${target} PRIVATE "${generated}")
     if(pictures)
-        # The prefix is the one ContentFolder::resourcePrefix() names the pictures by.
+        # The prefix is the one CppWriter names the pictures by.
         qt_add_resources(${target} "${target}_pictures"
             PREFIX "/content" BASE "${folder}" FILES ${pictures})
     endif()

@@ -1,5 +1,7 @@
 #include "cppwriter.h"
 
+#include <QFileInfo>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -30,6 +32,13 @@ QByteArray list(const QStringList &rows, const QByteArray &indent)
     return out + indent + "}";
 }
 
+// The build embeds the pictures under :/content with the folder as their base
+// (see cmake/IzpitContent.cmake).
+QString resourcePath(const QString &picture)
+{
+    return picture.isEmpty() ? QString() : u":/content/pictures/"_s + QFileInfo(picture).fileName();
+}
+
 } // namespace
 
 QByteArray CppWriter::write(const Test &test)
@@ -45,7 +54,7 @@ QByteArray CppWriter::write(const Test &test)
         out += "        " + list(question.choices, "        ") + ",\n";
         out += "        " + literal(question.correctText) + ",\n";
         out += "        " + list(question.explanation, "        ") + ",\n";
-        out += "        " + literal(question.picture) + ",\n";
+        out += "        " + literal(resourcePath(question.picture)) + ",\n";
         out += "    });\n";
     }
     out += "    test.settings = Settings(" + list(test.settings.rows(), "    ") + ");\n";

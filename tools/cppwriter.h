@@ -5,7 +5,8 @@
 #include <QByteArray>
 
 // Writes a test as a C++ source that defines BuiltinTest(), so that the
-// program starts with its content in place and parses nothing.
+// program starts with its content in place and parses nothing. The pictures,
+// named by their files, are named by the resources the build embeds them as.
 class CppWriter
 {
 public:

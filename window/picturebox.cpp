@@ -1,7 +1,6 @@
 #include "picturebox.h"
 
 #include <QPainter>
-#include <QPixmapCache>
 #include <QStyleOptionFocusRect>
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
@@ -14,16 +13,6 @@ void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     update();
-}
-
-QPixmap PictureBox::load(const QString &resource)
-{
-    QPixmap picture;
-    if (!resource.isEmpty() && !QPixmapCache::find(resource, &picture)) {
-        picture.load(resource, "JPEG");
-        QPixmapCache::insert(resource, picture);
-    }
-    return picture;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

@@ -15,10 +15,6 @@ public:
     void setPicture(const QPixmap &picture);
     QPixmap picture() const { return m_picture; }
 
-    // The picture of a resource path, decoded the first time it is asked for
-    // and shared from then on; the empty path gives no picture.
-    static QPixmap load(const QString &resource);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -74,9 +74,10 @@ QString verdictCaption(TestRun::Consistency consistency)
 
 } // namespace
 
-TestWindow::TestWindow(const Test &test, const RandomSource &random, QWidget *parent)
+TestWindow::TestWindow(const Test &test, const RandomSource &random, PictureBook pictures,
+                       QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      testRun(test, random)
+      testRun(test, random), pictures(std::move(pictures))
 {
     createControls();
     startUp();
@@ -337,7 +338,7 @@ void TestWindow::selectRecordedChoice()
 
 void TestWindow::showQuestionPicture()
 {
-    pictureBox->setPicture(PictureBox::load(testRun.shownQuestion().picture));
+    pictureBox->setPicture(pictures.picture(testRun.shownQuestion().picture));
 }
 
 // Both bars run from the left edge of Next to E, 50 twips short of the right

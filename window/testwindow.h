@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picturebook.h"
 #include "testrun.h"
 
 #include <QMainWindow>
@@ -17,8 +18,8 @@ class TextBox;
 
 // The test window, the only window the learner sees.
 //
-// How data flows: the window is built with a test and a source of random
-// numbers, from which its TestRun draws the question order and every
+// How data flows: the window is built with a test, its pictures and a source
+// of random numbers, from which its TestRun draws the question order and every
 // question's answer order. The run holds all state: the current slot, the
 // choice and verdict of every slot, the phase. Each user action is one slot
 // of the window (next, back, recordChoice, grade, reviewNext, reviewBack) that
@@ -38,7 +39,8 @@ class TestWindow : public QMainWindow
 public:
     static constexpr int OptionCount = 5;
 
-    TestWindow(const Test &test, const RandomSource &random, QWidget *parent = nullptr);
+    TestWindow(const Test &test, const RandomSource &random, PictureBook pictures = {},
+               QWidget *parent = nullptr);
 
     const TestRun &run() const { return testRun; }
 
@@ -72,6 +74,7 @@ private:
     void deselect(int option);
 
     TestRun testRun;
+    PictureBook pictures;
 
     QPushButton *nextButton = nullptr;
     QPushButton *backButton = nullptr;

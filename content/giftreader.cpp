@@ -1,5 +1,7 @@
 #include "giftreader.h"
 
+#include "test.h"
+
 #include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
@@ -96,20 +98,22 @@ public:
 
         const qsizetype open = findUnescaped(s, u"{", pos);
         if (open < 0)
-            fail(pos, u"no answer block { ... }: only multiple-choice questions are supported"_s);
+            fail(pos, GiftReader::tr(
+                          "no answer block { ... }: only multiple-choice questions are supported"));
         const qsizetype close = findUnescaped(s, u"}", open + 1);
         if (close < 0)
-            fail(open, u"the answer block is not closed with }"_s);
+            fail(open, GiftReader::tr("the answer block is not closed with }"));
         const qsizetype after = skipSpace(s, close + 1);
         if (after < s.size())
-            fail(
-                after,
-                u"text after the answer block: a blank line must separate two questions, and "
-                "missing-word questions are not supported (mark the gap with _ in the question text)"_s);
+            fail(after,
+                 GiftReader::tr(
+                     "text after the answer block: a blank line must separate two questions, and "
+                     "missing-word questions are not supported (mark the gap with _ in the "
+                     "question text)"));
 
         question.text = unescape(joinLines(s.sliced(pos, open - pos)));
         if (question.text.isEmpty())
-            fail(open, u"the question has no text"_s);
+            fail(open, GiftReader::tr("the question has no text"));
 
         qsizetype choicesEnd = close;
         const qsizetype feedback = findUnescaped(s.first(close), u"####", open + 1);
@@ -124,7 +128,7 @@ public:
 private:
     [[noreturn]] void fail(qsizetype at, const QString &message) const
     {
-        throw ContentError{path, block.lineAt(at), message};
+        throw Diagnostic{path, block.lineAt(at), message};
     }
 
     qsizetype skipTitle(qsizetype pos) const
@@ -133,7 +137,7 @@ private:
             return pos;
         const qsizetype close = findUnescaped(s, u"::", pos + 2);
         if (close < 0)
-            fail(pos, u"the title is not closed with ::"_s);
+            fail(pos, GiftReader::tr("the title is not closed with ::"));
         return skipSpace(s, close + 2);
     }
 
@@ -146,7 +150,8 @@ private:
             return pos;
         const QString name = match.captured(1);
         if (name != u"plain" && name != u"moodle")
-            fail(pos, u"[%1] text is not supported: write the question as plain text"_s.arg(name));
+            fail(pos, GiftReader::tr("[%1] text is not supported: write the question as plain text")
+                          .arg(name));
         return pos + match.capturedLength();
     }
 
@@ -166,10 +171,12 @@ private:
         }
 
         if (question.correct < 0)
-            fail(open, u"no correct choice: mark the one correct choice with ="_s);
-        const qsizetype n = question.choices.size();
-        if (n < 2 || n > 5)
-            fail(open, u"%1 choice(s): a question has 2 to 5 choices"_s.arg(n));
+            fail(open, GiftReader::tr("no correct choice: mark the one correct choice with ="));
+        const int n = int(question.choices.size());
+        if (n < Test::MinChoices || n > Test::MaxChoices)
+            fail(open, GiftReader::tr("%n choice(s): a question has %1 to %2 choices", nullptr, n)
+                           .arg(Test::MinChoices)
+                           .arg(Test::MaxChoices));
     }
 
     void refuseOtherKinds(qsizetype open, QStringView inside) const
@@ -177,35 +184,39 @@ private:
         static const QRegularExpression trueFalse(u"^(T|F|TRUE|FALSE)\\s*(#|$)"_s,
                                                   QRegularExpression::CaseInsensitiveOption);
         if (inside.isEmpty())
-            fail(open, u"an empty answer block makes an essay question; "
-                       "only multiple-choice questions are supported"_s);
+            fail(open, GiftReader::tr("an empty answer block makes an essay question; "
+                                      "only multiple-choice questions are supported"));
         if (trueFalse.match(inside).hasMatch())
             fail(open,
-                 u"true/false questions are not supported; write the two choices with = and ~"_s);
+                 GiftReader::tr(
+                     "true/false questions are not supported; write the two choices with = and ~"));
         if (inside.startsWith(u'#'))
             fail(open,
-                 u"numerical questions are not supported; only multiple-choice questions are"_s);
+                 GiftReader::tr(
+                     "numerical questions are not supported; only multiple-choice questions are"));
         if (inside.front() != u'=' && inside.front() != u'~')
-            fail(skipSpace(s, open + 1), u"a choice starts with = (correct) or ~ (wrong)"_s);
+            fail(skipSpace(s, open + 1),
+                 GiftReader::tr("a choice starts with = (correct) or ~ (wrong)"));
     }
 
     void readChoice(qsizetype at, QStringView body, GiftQuestion &question) const
     {
         if (findUnescaped(body, u"->", 0) >= 0)
-            fail(at, u"matching questions are not supported; only multiple-choice questions are"_s);
+            fail(at,
+                 GiftReader::tr(
+                     "matching questions are not supported; only multiple-choice questions are"));
         if (body.trimmed().startsWith(u'%'))
-            fail(
-                at,
-                u"weighted choices (%...%) are not supported: mark the one correct choice with ="_s);
+            fail(at, GiftReader::tr("weighted choices (%...%) are not supported: mark the one "
+                                    "correct choice with ="));
         if (const qsizetype hash = findUnescaped(body, u"#", 0); hash >= 0)
-            fail(at + 1 + hash, u"feedback on a single choice (#) is not supported: "
-                                "write the explanation after ####"_s);
+            fail(at + 1 + hash, GiftReader::tr("feedback on a single choice (#) is not supported: "
+                                               "write the explanation after ####"));
         const QString text = unescape(joinLines(body));
         if (text.isEmpty())
-            fail(at, u"an empty choice"_s);
+            fail(at, GiftReader::tr("an empty choice"));
         if (s[at] == u'=') {
             if (question.correct >= 0)
-                fail(at, u"a second correct choice (=): a question has exactly one"_s);
+                fail(at, GiftReader::tr("a second correct choice (=): a question has exactly one"));
             question.correct = question.choices.size();
         }
         question.choices.append(text);
@@ -232,13 +243,22 @@ private:
 
 } // namespace
 
-QList<GiftQuestion> GiftReader::read(const QString &path, const QStringList &lines)
+QList<GiftQuestion> GiftReader::read(const QString &path, const QStringList &lines,
+                                     QList<Diagnostic> &diagnostics)
 {
     QList<GiftQuestion> questions;
     Block block;
     auto endBlock = [&] {
-        if (!block.isEmpty())
+        if (block.isEmpty())
+            return;
+        // A fault ends its question only: questions stand apart, so the next
+        // one is read as if the faulty one were right.
+        try {
             questions.append(QuestionParser(path, block).parse());
+        } catch (const Diagnostic &fault) {
+            diagnostics.append(fault);
+            questions.append(GiftQuestion{block.lineAt(0), {}, {}, -1, {}, true});
+        }
         block = Block();
     };
     for (int n = 0; n < lines.size(); ++n) {

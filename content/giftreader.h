@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contenterror.h"
+#include "diagnostic.h"
 
 #include <QList>
 #include <QStringList>
@@ -13,6 +13,7 @@ struct GiftQuestion
     QStringList choices;     // in the order written
     int correct = -1;        // index into choices of the one "=" choice
     QStringList explanation; // the general feedback after ####, a row per line
+    bool refused = false;    // a fault was reported; the fields above are incomplete
 };
 
 // Reads the multiple-choice subset of Moodle's GIFT format:
@@ -27,10 +28,16 @@ struct GiftQuestion
 //
 // Questions are separated by blank lines. ~ = # { } : are written \~ \= \# \{
 // \} \: where they stand for themselves, \\ is a backslash and \n a line break.
-// Any other kind of GIFT question is refused with a ContentError.
+// Any other kind of GIFT question is refused.
 class GiftReader
 {
+    Q_DECLARE_TR_FUNCTIONS(GiftReader)
+
 public:
-    // lines: the decoded lines of the file, without their line ends.
-    static QList<GiftQuestion> read(const QString &path, const QStringList &lines);
+    // lines: the decoded lines of the file at `path`, without their line ends.
+    // Every question is returned, so that questions keep their numbers; a
+    // question with a fault is marked refused and its first fault appended to
+    // `diagnostics`, and reading goes on with the next question.
+    static QList<GiftQuestion> read(const QString &path, const QStringList &lines,
+                                    QList<Diagnostic> &diagnostics);
 };
