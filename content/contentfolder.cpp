@@ -23,15 +23,16 @@ constexpr int PictureAllocationMegabytes = 64;
 
 ContentFolder::ContentFolder(const QString &path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(QDir::cleanPath(path));
     if (info.isDir())
-        read(path);
+        read(info.filePath());
     else if (info.fileName() == QuestionsFile && (info.isFile() || info.isSymLink()))
         read(info.path());
     else if (!info.exists() && !info.isSymLink())
-        error(path, 0, tr("no such test folder"));
+        error(info.filePath(), 0, tr("no such test folder"));
     else
-        error(path, 0, tr("not a test folder: give the folder, or the questions.gift inside it"));
+        error(info.filePath(), 0,
+              tr("not a test folder: give the folder, or the questions.gift inside it"));
 }
 
 bool ContentFolder::hasErrors() const
@@ -162,7 +163,11 @@ void ContentFolder::checkQuestionCount(const QString &path, const QList<GiftQues
                                        bool control)
 {
     const int runQuestions = int(questions.size()) + (control ? 1 : 0);
-    if (runQuestions < Test::MinQuestions) {
+    // Two questions without a blank line between them read as one refused
+    // question: with one refused, there may be more questions than counted.
+    const bool counted = std::none_of(questions.begin(), questions.end(),
+                                      [](const GiftQuestion &q) { return q.refused; });
+    if (runQuestions < Test::MinQuestions && counted) {
         const int line = questions.isEmpty() ? 1 : questions.last().line;
         error(path, line,
               control ? tr("a run of this test has %n question(s), the control question "
@@ -254,7 +259,7 @@ void ContentFolder::readPicture(const QFileInfo &file)
     QImageReader reader(&device, "jpeg");
     const QSize size = reader.size();
     if (!size.isValid()) {
-        error(path, 1, tr("not a readable JPEG picture: %1").arg(reader.errorString()));
+        error(path, 1, tr("not a readable JPEG picture"));
         return;
     }
     if (size.width() > MaxPictureSide || size.height() > MaxPictureSide) {
@@ -267,7 +272,7 @@ void ContentFolder::readPicture(const QFileInfo &file)
     }
     QImage image;
     if (!reader.read(&image)) {
-        error(path, 1, tr("not a readable JPEG picture: %1").arg(reader.errorString()));
+        error(path, 1, tr("not a readable JPEG picture"));
         return;
     }
     const QRect box(0, 0, PictureWidth, PictureHeight);

@@ -13,12 +13,14 @@
 #include <QRadioButton>
 #include <QtTest>
 
-// The test window on a given test and given random draws, shown offscreen.
+// The test window on a given test, its pictures and given random draws, shown
+// offscreen.
 // Controls are found by the object names of their places in the window.
 class Session
 {
 public:
-    Session(const Test &test, const QList<double> &draws) : window(test, Draws(draws))
+    Session(const Test &test, const QList<double> &draws, PictureBook pictures = {})
+        : window(test, Draws(draws), std::move(pictures))
     {
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))

@@ -4,222 +4,180 @@
 <context>
     <name>ContentFolder</name>
     <message>
-        <location filename="../content/contentfolder.cpp" line="32"/>
         <source>no such test folder</source>
-        <translation type="unfinished"></translation>
+        <translation>няма такава папка с тест</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="34"/>
         <source>not a test folder: give the folder, or the questions.gift inside it</source>
-        <translation type="unfinished"></translation>
+        <translation>това не е папка с тест: посочете папката или файла questions.gift в нея</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="85"/>
-        <location filename="../content/contentfolder.cpp" line="197"/>
         <source>a symbolic link: a test folder is read from its own files only</source>
-        <translation type="unfinished"></translation>
+        <translation>символна връзка: от папката с тест се четат само нейните собствени файлове</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="89"/>
         <source>the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>файлът липсва</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="93"/>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>не е обикновен файл</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="97"/>
-        <location filename="../content/contentfolder.cpp" line="116"/>
         <source>the file is larger than the limit of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>файлът е по-голям от границата от %1 байта</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="110"/>
-        <location filename="../content/contentfolder.cpp" line="249"/>
         <source>cannot read the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>файлът не може да се прочете: %1</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="137"/>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>текстът не е валиден UTF-8</translation>
     </message>
     <message numerus="yes">
-        <location filename="../content/contentfolder.cpp" line="153"/>
         <source>%n row(s): the settings file holds exactly %1 rows, one a line</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ред: файлът с настройките съдържа точно %1 реда, всеки на отделен ред</numerusform>
+            <numerusform>%n реда: файлът с настройките съдържа точно %1 реда, всеки на отделен ред</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../content/contentfolder.cpp" line="168"/>
         <source>a run of this test has %n question(s), the control question included; it needs at least %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>при провеждане тестът има %n въпрос заедно с контролния; нужни са поне %1</numerusform>
+            <numerusform>при провеждане тестът има %n въпроса заедно с контролния; нужни са поне %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../content/contentfolder.cpp" line="172"/>
         <source>a run of this test has %n question(s); it needs at least %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>при провеждане тестът има %n въпрос; нужни са поне %1</numerusform>
+            <numerusform>при провеждане тестът има %n въпроса; нужни са поне %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../content/contentfolder.cpp" line="178"/>
         <source>a run of this test has %n question(s), the control question included; it holds at most %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>при провеждане тестът има %n въпрос заедно с контролния; може да има най-много %1</numerusform>
+            <numerusform>при провеждане тестът има %n въпроса заедно с контролния; може да има най-много %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../content/contentfolder.cpp" line="182"/>
         <source>a run of this test has %n question(s); it holds at most %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>при провеждане тестът има %n въпрос; може да има най-много %1</numerusform>
+            <numerusform>при провеждане тестът има %n въпроса; може да има най-много %1</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="203"/>
         <source>not a folder: pictures holds the question pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>не е папка: в pictures стоят картините на въпросите</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="216"/>
         <source>not a picture name: a picture is a JPEG named by its question&apos;s number counted from 1, as in 03.jpg</source>
-        <translation type="unfinished"></translation>
+        <translation>не е име на картина: картината е JPEG с името на номера на своя въпрос, броено от 1, например 03.jpg</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="223"/>
         <source>a picture for question %1, but the test has questions 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>картина за въпрос %1, а тестът има въпроси от 1 до %2</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="230"/>
         <source>a second picture for question %1, beside %2</source>
-        <translation type="unfinished"></translation>
+        <translation>втора картина за въпрос %1 освен %2</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="257"/>
-        <location filename="../content/contentfolder.cpp" line="270"/>
-        <source>not a readable JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../content/contentfolder.cpp" line="262"/>
         <source>%1x%2 pixels: the picture is too large; the limit is %3x%3 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x%2 пиксела: картината е твърде голяма; границата е %3x%3 пиксела</translation>
     </message>
     <message>
-        <location filename="../content/contentfolder.cpp" line="277"/>
         <source>%1x%2 pixels; the picture box shows %3x%4 and clips the rest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x%2 пиксела; полето за картина показва %3x%4 и изрязва останалото</translation>
+    </message>
+    <message>
+        <source>not a readable JPEG picture</source>
+        <translation>не е четима JPEG картина</translation>
     </message>
 </context>
 <context>
     <name>Diagnostic</name>
     <message>
-        <location filename="../content/diagnostic.cpp" line="9"/>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>предупреждение: </translation>
     </message>
 </context>
 <context>
     <name>GiftReader</name>
     <message>
-        <location filename="../content/giftreader.cpp" line="101"/>
         <source>no answer block { ... }: only multiple-choice questions are supported</source>
-        <translation type="unfinished"></translation>
+        <translation>няма блок с отговори { ... }: поддържат се само въпроси с избор на отговор</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="104"/>
         <source>the answer block is not closed with }</source>
-        <translation type="unfinished"></translation>
+        <translation>блокът с отговори не е затворен с }</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="109"/>
         <source>text after the answer block: a blank line must separate two questions, and missing-word questions are not supported (mark the gap with _ in the question text)</source>
-        <translation type="unfinished"></translation>
+        <translation>текст след блока с отговори: два въпроса се разделят с празен ред, а въпроси с липсваща дума не се поддържат (отбележете празното място с _ в текста на въпроса)</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="114"/>
         <source>the question has no text</source>
-        <translation type="unfinished"></translation>
+        <translation>въпросът няма текст</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="138"/>
         <source>the title is not closed with ::</source>
-        <translation type="unfinished"></translation>
+        <translation>заглавието не е затворено с ::</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="151"/>
         <source>[%1] text is not supported: write the question as plain text</source>
-        <translation type="unfinished"></translation>
+        <translation>текст [%1] не се поддържа: напишете въпроса като обикновен текст</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="171"/>
         <source>no correct choice: mark the one correct choice with =</source>
-        <translation type="unfinished"></translation>
+        <translation>няма верен отговор: отбележете единствения верен отговор с =</translation>
     </message>
     <message numerus="yes">
-        <location filename="../content/giftreader.cpp" line="174"/>
         <source>%n choice(s): a question has %1 to %2 choices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n отговор: въпросът има от %1 до %2 отговора</numerusform>
+            <numerusform>%n отговора: въпросът има от %1 до %2 отговора</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="184"/>
         <source>an empty answer block makes an essay question; only multiple-choice questions are supported</source>
-        <translation type="unfinished"></translation>
+        <translation>празен блок с отговори прави въпроса есе; поддържат се само въпроси с избор на отговор</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="188"/>
         <source>true/false questions are not supported; write the two choices with = and ~</source>
-        <translation type="unfinished"></translation>
+        <translation>въпроси „вярно/невярно“ не се поддържат; напишете двата отговора с = и ~</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="191"/>
         <source>numerical questions are not supported; only multiple-choice questions are</source>
-        <translation type="unfinished"></translation>
+        <translation>числови въпроси не се поддържат; поддържат се само въпроси с избор на отговор</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="193"/>
         <source>a choice starts with = (correct) or ~ (wrong)</source>
-        <translation type="unfinished"></translation>
+        <translation>отговорът започва с = (верен) или ~ (грешен)</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="199"/>
         <source>matching questions are not supported; only multiple-choice questions are</source>
-        <translation type="unfinished"></translation>
+        <translation>въпроси за съпоставяне не се поддържат; поддържат се само въпроси с избор на отговор</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="203"/>
         <source>weighted choices (%...%) are not supported: mark the one correct choice with =</source>
-        <translation type="unfinished"></translation>
+        <translation>отговори с тегло (%...%) не се поддържат: отбележете единствения верен отговор с =</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="205"/>
         <source>feedback on a single choice (#) is not supported: write the explanation after ####</source>
-        <translation type="unfinished"></translation>
+        <translation>коментар към отделен отговор (#) не се поддържа: напишете обяснението след ####</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="209"/>
         <source>an empty choice</source>
-        <translation type="unfinished"></translation>
+        <translation>празен отговор</translation>
     </message>
     <message>
-        <location filename="../content/giftreader.cpp" line="212"/>
         <source>a second correct choice (=): a question has exactly one</source>
-        <translation type="unfinished"></translation>
+        <translation>втори верен отговор (=): въпросът има точно един</translation>
     </message>
 </context>
 </TS>
