@@ -1,4 +1,5 @@
 #include "contentfolder.h"
+#include "files.h"
 #include "giftreader.h"
 #include "test.h"
 
@@ -59,35 +60,6 @@ QStringList diagnosticsOf(const ContentFolder &folder)
     for (const Diagnostic &diagnostic : folder.diagnostics())
         lines.append(diagnostic.toString());
     return lines;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-// Copies the files of a content folder and of its pictures folder.
-bool copyContentFolder(const QString &from, const QString &to)
-{
-    for (const QString &sub : {QString(), u"/pictures"_s}) {
-        const QDir source(from + sub);
-        if (!source.exists())
-            continue;
-        if (!QDir().mkpath(to + sub))
-            return false;
-        for (const QString &name : source.entryList(QDir::Files)) {
-            if (!QFile::copy(source.filePath(name), to + sub + u'/' + name))
-                return false;
-        }
-    }
-    return true;
 }
 
 // Six settings rows whose consistency switch ends in `control`.

@@ -1,4 +1,5 @@
 #include "contentfolder.h"
+#include "files.h"
 #include "refusalbox.h"
 #include "windowfixture.h"
 
@@ -38,21 +39,6 @@ Ran runWithoutDisplay(const QStringList &arguments)
     result.output = QString::fromUtf8(process.readAllStandardOutput());
     result.errors = QString::fromUtf8(process.readAllStandardError());
     return result;
-}
-
-// Copies the files of a test folder and of its pictures folder.
-bool copyTestFolder(const QString &from, const QString &to)
-{
-    for (const QString &sub : {QString(), u"/pictures"_s}) {
-        const QDir source(from + sub);
-        if (!QDir().mkpath(to + sub))
-            return false;
-        for (const QString &name : source.entryList(QDir::Files)) {
-            if (!QFile::copy(source.filePath(name), to + sub + u'/' + name))
-                return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -175,15 +161,12 @@ void tst_OpenFolder::changedCopyShowsTheChange()
     // change, with the picture of the folder, and no build in between.
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(copyTestFolder(Shipped, dir.path()));
-    QFile gift(dir.filePath(u"questions.gift"_s));
-    QVERIFY(gift.open(QIODevice::ReadWrite));
-    const QByteArray original = gift.readAll();
-    QByteArray changed = original;
+    QVERIFY(copyContentFolder(Shipped, dir.path()));
+    const QString gift = dir.filePath(u"questions.gift"_s);
+    QByteArray changed = readFile(gift);
+    QVERIFY(changed.contains("::Q1:: На чертежа"));
     changed.replace("::Q1:: На чертежа", "::Q1:: Променен въпрос: на чертежа");
-    QVERIFY(changed != original);
-    QVERIFY(gift.seek(0) && gift.write(changed) == changed.size());
-    gift.close();
+    QVERIFY(writeFile(gift, changed));
 
     const ContentFolder folder(dir.path());
     QVERIFY(folder.test());

@@ -1,4 +1,5 @@
 #include "contentfolder.h"
+#include "files.h"
 #include "testrun.h"
 
 #include <QDir>
@@ -16,18 +17,6 @@ namespace {
 // A fixed seed, so that a failure comes back on every run.
 constexpr quint32 Seed = 20240611;
 constexpr int Cases = 4000;
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
 
 // What the GIFT reader looks for, so that mutations hit its paths often.
 const QList<QByteArray> Tokens = {"{",
