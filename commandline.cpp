@@ -6,8 +6,11 @@ CommandLine::CommandLine(const QStringList &arguments)
 {
     m_parser.setApplicationDescription(
         u"Тест с един верен отговор. Без ПАПКА показва вградения тест."_s);
-    const QCommandLineOption help = m_parser.addHelpOption();
-    const QCommandLineOption version = m_parser.addVersionOption();
+    // Qt's own help option would also offer --help-all with Qt's options, which
+    // izpit does not take: its command line is only what is listed here.
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Показва тази помощ."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Показва версията."_s);
+    m_parser.addOptions({help, version});
     const QCommandLineOption check(u"check"_s,
                                    u"Проверява теста в ПАПКА, без да го отваря: всяка грешка и "
                                    "всяко предупреждение излизат като „файл:ред: съобщение“; "

@@ -210,10 +210,14 @@ void ContentFolder::readPictures(const QString &folder, qsizetype questionCount)
     }
 
     // Hidden files, such as a file manager's notes, are not pictures. System
-    // entries (FIFOs, devices) are listed so that they can be refused.
+    // entries (FIFOs, devices) and links are listed so that they can be
+    // refused; a folder inside is not read.
     const QFileInfoList files =
-        QDir(pictures.filePath()).entryInfoList(QDir::Files | QDir::System, QDir::Name);
+        QDir(pictures.filePath())
+            .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &file : files) {
+        if (file.isDir() && !file.isSymLink())
+            continue;
         const QString path = file.filePath();
         const QRegularExpressionMatch match = name.match(file.fileName());
         if (!match.hasMatch()) {
