@@ -10,5 +10,7 @@ struct Question
     QStringList choices;     // in the author's order; shown in an order drawn per run
     QString correctText;     // a choice is right when its text equals this exactly
     QStringList explanation; // one paragraph a row, shown in the review
-    QString picture;         // where its JPEG picture is found, empty for none
+    // Names its picture in the window's PictureBook, empty for none: a resource
+    // path in the built-in test, the picture file's path in a folder's test.
+    QString picture;
 };
