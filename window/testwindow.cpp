@@ -42,6 +42,9 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 QLabel *label(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *control = place(new QLabel(caption, parent), name);
+    // A label shows its text as written: a test's title is the author's text,
+    // not markup to interpret.
+    control->setTextFormat(Qt::PlainText);
     control->setAutoFillBackground(true);
     setBackColour(control, Colour::LightOrange);
     return control;
