@@ -18,7 +18,8 @@
 class Session
 {
 public:
-    Session(const Test &test, const QList<double> &draws) : window(test, Draws(draws))
+    Session(const Test &test, const QList<double> &draws) : Session(test, Draws(draws)) {}
+    Session(const Test &test, const RandomSource &random) : window(test, random)
     {
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
