@@ -88,7 +88,7 @@ TestWindow::TestWindow(const Test &test, const RandomSource &random, QWidget *pa
 void TestWindow::createControls()
 {
     setWindowTitle(webAddress() + u" - Изпит: тест с един верен отговор"_s);
-    setFont(QFont(u"Times New Roman"_s, 12));
+    setFont(windowFont());
     exitAction = menuBar()->addAction(u"Изход"_s, this, &TestWindow::exitProgram);
     exitAction->setObjectName(u"izhod"_s);
     authorAction = menuBar()->addAction(u"Автор"_s, this, &TestWindow::showAuthor);
