@@ -40,6 +40,7 @@ private slots:
     void slotsOfTheTest();
     void correctPositionOnlyForShownSlots();
     void controlQuestionSharesThePicture();
+    void labelsShowTheirTextAsWritten();
 };
 
 void tst_QuestionDisplay::window()
@@ -295,6 +296,27 @@ void tst_QuestionDisplay::controlQuestionSharesThePicture()
     session.next();
     QCOMPARE(session.slotRecord(3).question, 0);
     QCOMPARE(session.pictureBox()->picture().cacheKey(), control.cacheKey());
+}
+
+// A title that looks like markup is shown as the author wrote it, as wide
+// as its plain text, with no bold run and no decoded entity.
+void tst_QuestionDisplay::labelsShowTheirTextAsWritten()
+{
+    const QString title = u"Тест <b>1</b> &amp; още"_s;
+    Test test = Numbered(3);
+    QStringList rows = test.settings.rows();
+    rows[3] = title;
+    test.settings = Settings(rows);
+    Session session(test, {0.1, 0, 0, 0, 0});
+
+    QLabel *label = session.titleLabel();
+    QCOMPARE(label->text(), title);
+    QLabel plain(title);
+    plain.setFont(label->font());
+    plain.setTextFormat(Qt::PlainText);
+    QCOMPARE(label->sizeHint().width(), plain.sizeHint().width());
+    for (QLabel *other : session.window.findChildren<QLabel *>())
+        QCOMPARE(other->textFormat(), Qt::PlainText);
 }
 
 QTEST_MAIN(tst_QuestionDisplay)

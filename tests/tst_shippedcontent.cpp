@@ -1,4 +1,5 @@
 #include "test.h"
+#include "textfit.h"
 
 #include <QImage>
 #include <QtTest>
@@ -16,6 +17,10 @@ private slots:
     void questionShape();
     void quotedQuestions();
     void settingsRows();
+    void fitMeasure_data();
+    void fitMeasure();
+    void textsFitTheirBoxes_data();
+    void textsFitTheirBoxes();
 
 private:
     Test content;
@@ -83,6 +88,52 @@ void tst_ShippedContent::settingsRows()
              QStringList({u"Настройки - последната цифра"_s, u"ЧЕО - фраза от 2 части - 0"_s,
                           u"Проверка за Тото - 1"_s, u"МОРВ по Геометрия - Еднакви триъгълници"_s,
                           u"Дава описание - 1"_s, u"Дава обяснения - 0"_s}));
+}
+
+// The measure itself: what needs a box's scroll bar does not fit.
+void tst_ShippedContent::fitMeasure_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fits");
+
+    QTest::newRow("two short lines in an answer box") << u"Text2(1)"_s << u"Три\nстрани"_s << true;
+    QTest::newRow("three lines in an answer box") << u"Text2(1)"_s << u"а\nб\nв"_s << false;
+    QTest::newRow("a long choice wraps past two lines")
+        << u"Text2(1)"_s << u"Две страни и ъгълът между тях съответно равни"_s << false;
+    QTest::newRow("a word in the narrow fifth box") << u"Text2(5)"_s << u"5"_s << true;
+    QTest::newRow("a phrase in the narrow fifth box")
+        << u"Text2(5)"_s << u"Не може да се определи"_s << false;
+}
+
+void tst_ShippedContent::fitMeasure()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(bool, fits);
+    QCOMPARE(fitsInBox(text, box), fits);
+}
+
+// Every question text shows whole in the question box and every choice in an
+// answer box, in the window's font, with no need to scroll.
+void tst_ShippedContent::textsFitTheirBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    for (int q = 0; q < content.questions.size(); ++q) {
+        const Question &question = content.questions[q];
+        QTest::addRow("question %d", q) << u"Text2(0)"_s << question.text;
+        for (int c = 0; c < question.choices.size(); ++c)
+            QTest::addRow("question %d, choice %d", q, c + 1)
+                << u"Text2(1)"_s << question.choices[c];
+    }
+}
+
+void tst_ShippedContent::textsFitTheirBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QVERIFY2(fitsInBox(text, box), qPrintable(text));
 }
 
 QTEST_MAIN(tst_ShippedContent)

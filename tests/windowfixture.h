@@ -14,13 +14,17 @@
 #include <QtTest>
 
 // The test window on a given test, its pictures and given random draws, shown
-// offscreen.
-// Controls are found by the object names of their places in the window.
+// offscreen. Controls are found by the object names of their places in the
+// window.
 class Session
 {
 public:
     Session(const Test &test, const QList<double> &draws, PictureBook pictures = {})
-        : window(test, Draws(draws), std::move(pictures))
+        : Session(test, Draws(draws), std::move(pictures))
+    {
+    }
+    Session(const Test &test, const RandomSource &random, PictureBook pictures = {})
+        : window(test, random, std::move(pictures))
     {
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))

@@ -50,3 +50,8 @@ QSize clientSize()
 {
     return {toPixels(ClientWidth), toPixels(ClientHeight)};
 }
+
+QFont windowFont()
+{
+    return QFont(QStringLiteral("Times New Roman"), 12);
+}

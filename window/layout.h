@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QStringView>
 
@@ -10,3 +11,6 @@ QRect placeOf(QStringView controlName);
 
 // The size of the window's client area, below the menu bar.
 QSize clientSize();
+
+// The font of the window and of every control in it.
+QFont windowFont();

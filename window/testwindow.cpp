@@ -42,6 +42,9 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 QLabel *label(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *control = place(new QLabel(caption, parent), name);
+    // A label shows its text as written: a test's title is the author's text,
+    // not markup to interpret.
+    control->setTextFormat(Qt::PlainText);
     control->setAutoFillBackground(true);
     setBackColour(control, Colour::LightOrange);
     return control;
@@ -86,7 +89,7 @@ TestWindow::TestWindow(const Test &test, const RandomSource &random, PictureBook
 void TestWindow::createControls()
 {
     setWindowTitle(webAddress() + u" - Изпит: тест с един верен отговор"_s);
-    setFont(QFont(u"Times New Roman"_s, 12));
+    setFont(windowFont());
     exitAction = menuBar()->addAction(u"Изход"_s, this, &TestWindow::exitProgram);
     exitAction->setObjectName(u"izhod"_s);
     authorAction = menuBar()->addAction(u"Автор"_s, this, &TestWindow::showAuthor);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Whether `text` shows whole in the window's text box named `controlName`
+// ("Text2(0)", "Text2(5)"), with the window's font and the box's size: a
+// text that would need the box's scroll bar does not fit.
+bool fitsInBox(const QString &text, QStringView controlName);
