@@ -1,3 +1,4 @@
+#include "qttranslation.h"
 #include "test.h"
 #include "testwindow.h"
 
@@ -11,6 +12,7 @@ using namespace Qt::Literals::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installQtTranslation(&app);
     // Fusion draws buttons and option buttons in their own background colours.
     QApplication::setStyle(u"Fusion"_s);
     QApplication::setWindowIcon(QIcon(u":/window/icon/izpit.png"_s));
