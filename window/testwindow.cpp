@@ -203,10 +203,12 @@ void TestWindow::setTabOrder()
 void TestWindow::createKeys()
 {
     for (int i = 0; i < OptionCount; ++i) {
-        // Every keyboard layout types the digits; the letters need a Latin one.
+        // Every keyboard layout types the digits; the letters need a Latin
+        // one, and count in either case.
+        const auto letter = Qt::Key(Qt::Key_A + i);
         auto *choose = new QShortcut(optionButtons[i]);
-        choose->setKeys(
-            {QKeySequence(Qt::Key(Qt::Key_1 + i)), QKeySequence(Qt::Key(Qt::Key_A + i))});
+        choose->setKeys({QKeySequence(Qt::Key(Qt::Key_1 + i)), QKeySequence(letter),
+                         QKeySequence(Qt::ShiftModifier | letter)});
         connect(choose, &QShortcut::activated, optionButtons[i], [option = optionButtons[i]] {
             // The choice takes the focus as under a click, so that a screen
             // reader reads out what was chosen.
