@@ -10,7 +10,6 @@
 #include "textbox.h"
 #include "twips.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -172,7 +171,8 @@ void TestWindow::createControls()
         optionButtons[i]->hide();
     }
 
-    // The controls that can take the focus draw the focus mark.
+    // The buttons and picture boxes mark the keyboard focus so that it shows on
+    // their colours; the text boxes show it by their cursor.
     auto *focusMarks = new FocusMarkStyle(style()->name());
     focusMarks->setParent(this);
     for (QWidget *control : client->findChildren<QAbstractButton *>())
