@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "contentfolder.h"
 #include "refusalbox.h"
+#include "qttranslation.h"
 #include "test.h"
 #include "testwindow.h"
 
@@ -63,6 +64,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    installQtTranslation(&app);
     // Fusion draws buttons and option buttons in their own background colours.
     QApplication::setStyle(u"Fusion"_s);
     QApplication::setWindowIcon(QIcon(u":/window/icon/izpit.png"_s));

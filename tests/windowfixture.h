@@ -8,6 +8,7 @@
 #include "textbox.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +30,22 @@ public:
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("the test window did not appear");
+    }
+
+    // Makes the window the active one, where keyboard shortcuts act.
+    void activate()
+    {
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the test window did not become active");
+    }
+
+    // Tabs from the focus on to `target`, as a learner without a mouse does.
+    void tabTo(QWidget *target)
+    {
+        for (int tab = 0; tab < 25 && QApplication::focusWidget() != target; ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), target);
     }
 
     template <typename Control = QWidget> Control *control(const QString &name) const

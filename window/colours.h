@@ -15,6 +15,9 @@ constexpr quint32 Orange = 0x000080FF;
 constexpr quint32 DarkOrange = 0x000040C0;
 constexpr quint32 LightOrange = 0x0080C0FF;
 constexpr quint32 Blue = 0x00FF8080;
+// Captions of disabled buttons: the lightest grey that still reads at 4.5:1 on
+// the red of a wrong choice in review.
+constexpr quint32 DisabledCaption = 0x00111111;
 } // namespace Colour
 
 QColor fromBgr(quint32 bgr);

@@ -2,12 +2,14 @@
 
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 OvalBar::OvalBar(QColor first, QColor second, QWidget *parent)
     : QWidget(parent), m_colours{first, second}
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    QAccessible::installFactory(accessibleInterface);
 }
 
 void OvalBar::setStart(float left)
@@ -33,4 +35,11 @@ void OvalBar::paintEvent(QPaintEvent *)
         painter.setBrush(m_colours[part]);
         painter.drawEllipse(QRectF(m_parts[part].translated(-pos())));
     }
+}
+
+QAccessibleInterface *OvalBar::accessibleInterface(const QString &className, QObject *object)
+{
+    if (className != QLatin1StringView(staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<OvalBar *>(object), QAccessible::ProgressBar);
 }

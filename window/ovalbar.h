@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+class QAccessibleInterface;
+
 #include <array>
 
 // A bar of two solid ovals side by side on one line: the first part grows
@@ -24,6 +26,10 @@ public:
     // The two parts in the parent's pixels, and their colours.
     const std::array<QRect, 2> &parts() const { return m_parts; }
     const std::array<QColor, 2> &colours() const { return m_colours; }
+
+    // Gives oval bars the role of a progress bar in the accessibility tree;
+    // their accessible name says in words what the bar shows.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -7,6 +8,7 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::TabFocus);
+    QAccessible::installFactory(accessibleInterface);
 }
 
 void PictureBox::setPicture(const QPixmap &picture)
@@ -24,4 +26,13 @@ void PictureBox::paintEvent(QPaintEvent *)
         option.initFrom(this);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+}
+
+// A plain widget would reach a screen reader as an anonymous panel.
+QAccessibleInterface *PictureBox::accessibleInterface(const QString &className, QObject *object)
+{
+    if (className != QLatin1StringView(staticMetaObject.className()))
+        return nullptr;
+    auto *box = static_cast<PictureBox *>(object);
+    return new QAccessibleWidget(box, box->m_role);
 }

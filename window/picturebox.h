@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,9 +16,16 @@ public:
     void setPicture(const QPixmap &picture);
     QPixmap picture() const { return m_picture; }
 
+    // What a screen reader calls the box: a picture unless told otherwise.
+    // Takes effect only before the box is first asked about.
+    void setAccessibleRole(QAccessible::Role role) { m_role = role; }
+    // Gives picture boxes their role in the accessibility tree.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QPixmap m_picture;
+    QAccessible::Role m_role = QAccessible::Graphic;
 };

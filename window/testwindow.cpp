@@ -1,6 +1,7 @@
 #include "testwindow.h"
 
 #include "colours.h"
+#include "focusmarkstyle.h"
 #include "helptext.h"
 #include "layout.h"
 #include "ovalbar.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 
 using namespace Qt::Literals::StringLiterals;
@@ -90,6 +92,12 @@ void TestWindow::createControls()
 {
     setWindowTitle(webAddress() + u" - Изпит: тест с един верен отговор"_s);
     setFont(windowFont());
+    // The review disables the option buttons and Grade on red, green and blue
+    // backgrounds, where the usual grey of a disabled caption can hardly be read.
+    QPalette captions = palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+        captions.setColor(QPalette::Disabled, role, fromBgr(Colour::DisabledCaption));
+    setPalette(captions);
     exitAction = menuBar()->addAction(u"Изход"_s, this, &TestWindow::exitProgram);
     exitAction->setObjectName(u"izhod"_s);
     authorAction = menuBar()->addAction(u"Автор"_s, this, &TestWindow::showAuthor);
@@ -108,8 +116,11 @@ void TestWindow::createControls()
     backButton = button(client, u"Command1(1)"_s, u"Назад"_s, Colour::DarkOrange);
     reviewBackButton = button(client, u"Command2(2)"_s, u"Назад"_s, Colour::Blue);
     questionBox = textBox(client, u"Text2(0)"_s, u"Текст на задавания въпрос\r\n"_s);
-    for (int i = 0; i < OptionCount; ++i)
+    questionBox->setAccessibleName(u"Въпрос"_s);
+    for (int i = 0; i < OptionCount; ++i) {
         answerBoxes[i] = textBox(client, u"Text2(%1)"_s.arg(i + 1), u"Отговор %1"_s.arg(i + 1));
+        answerBoxes[i]->setAccessibleName(u"Отговор %1"_s.arg(QChar(u'A' + i)));
+    }
 
     optionFrame = place(new QFrame(client), u"Frame1"_s);
     optionFrame->setAutoFillBackground(true);
@@ -126,8 +137,10 @@ void TestWindow::createControls()
 
     stripCaption = label(client, u"Label1(4)"_s, u"Въведен отговор: "_s);
     statusStrip = place(new PictureBox(client), u"Picture1"_s);
+    statusStrip->setAccessibleRole(QAccessible::StatusBar);
     phraseLine =
         textBox(client, u"Text2(6)"_s, u"При посочен отговор се извежда цялата фраза.\r\n"_s);
+    phraseLine->setAccessibleName(u"Фраза"_s);
     positionBar = ovalBar(client, u"Shape1"_s, Colour::Green, Colour::Cyan);
     answeredBar = ovalBar(client, u"Shape2"_s, Colour::Orange, Colour::Yellow);
     gradeButton = button(client, u"Command2(0)"_s, u"Оценяване"_s, Colour::Blue);
@@ -140,6 +153,7 @@ void TestWindow::createControls()
     helpBox = textBox(client, u"Text1(0)"_s,
                       helpText({settings.phraseMode(), settings.showsConsistencyVerdict(),
                                 settings.showsExplanations(), settings.reviewNavigation()}));
+    helpBox->setAccessibleName(u"Помощ и обяснения"_s);
     noteBox = textBox(client, u"Text1(1)"_s, u"Бележка: този прозорец не се показва."_s);
 
     connect(nextButton, &QPushButton::clicked, this, &TestWindow::next);
@@ -161,7 +175,17 @@ void TestWindow::createControls()
         optionButtons[i]->hide();
     }
 
+    // The buttons and picture boxes mark the keyboard focus so that it shows on
+    // their colours; the text boxes show it by their cursor.
+    auto *focusMarks = new FocusMarkStyle(style()->name());
+    focusMarks->setParent(this);
+    for (QWidget *control : client->findChildren<QAbstractButton *>())
+        control->setStyle(focusMarks);
+    for (QWidget *control : client->findChildren<PictureBox *>())
+        control->setStyle(focusMarks);
+
     setTabOrder();
+    createKeys();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 
@@ -176,11 +200,50 @@ void TestWindow::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+// Each key belongs to the button it presses, and Qt leaves out the shortcut of
+// a hidden or disabled button: a key acts exactly when a click could, so there
+// is no choosing after grading and no moving while Next and Back are hidden.
+// The keys act wherever the focus is, the read-only text boxes included.
+void TestWindow::createKeys()
+{
+    for (int i = 0; i < OptionCount; ++i) {
+        // Every keyboard layout types the digits; the letters need a Latin
+        // one, and count in either case.
+        const auto letter = Qt::Key(Qt::Key_A + i);
+        auto *choose = new QShortcut(optionButtons[i]);
+        choose->setKeys({QKeySequence(Qt::Key(Qt::Key_1 + i)), QKeySequence(letter),
+                         QKeySequence(Qt::ShiftModifier | letter)});
+        connect(choose, &QShortcut::activated, optionButtons[i], [option = optionButtons[i]] {
+            // The choice takes the focus as under a click, so that a screen
+            // reader reads out what was chosen.
+            option->setFocus(Qt::ShortcutFocusReason);
+            option->click();
+        });
+    }
+    const std::pair<QPushButton *, Qt::Key> moves[] = {{nextButton, Qt::Key_PageDown},
+                                                       {backButton, Qt::Key_PageUp},
+                                                       {reviewNextButton, Qt::Key_PageDown},
+                                                       {reviewBackButton, Qt::Key_PageUp}};
+    for (const auto &[button, key] : moves) {
+        auto *move = new QShortcut(QKeySequence(key), button);
+        connect(move, &QShortcut::activated, button, &QAbstractButton::click);
+    }
+    // Outside a dialog a push button ignores Enter and Return. Grade has no
+    // key of its own: like any button it takes Enter only when focused.
+    for (QPushButton *button :
+         {nextButton, backButton, gradeButton, reviewNextButton, reviewBackButton}) {
+        auto *press = new QShortcut(button);
+        press->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+        press->setContext(Qt::WidgetShortcut);
+        connect(press, &QShortcut::activated, button, &QAbstractButton::click);
+    }
+}
+
 // Runs once, before the window is first shown; the run has drawn its orders.
 void TestWindow::startUp()
 {
     titleLabel->setText(testRun.settings().testTitle());
-    setBackColour(statusStrip, Colour::Red);
+    setStrip(Colour::Red, u"Няма отговор"_s);
     phraseLine->setVisible(testRun.settings().phraseMode());
     positionBar->setStart(leftOf(nextButton));
     answeredBar->setStart(leftOf(nextButton));
@@ -209,7 +272,7 @@ void TestWindow::recordChoice(int option)
 {
     if (testRun.recordChoice(option))
         updateProgress();
-    setBackColour(statusStrip, Colour::Green);
+    setStrip(Colour::Green, u"Има отговор"_s);
     showPhrase();
 }
 
@@ -276,8 +339,10 @@ void TestWindow::showSlot()
     for (int i = 0; i < OptionCount; ++i)
         deselect(i);
     selectRecordedChoice();
-    const bool answered = testRun.slotAt(testRun.currentSlot()).verdict != Verdict::None;
-    setBackColour(statusStrip, answered ? Colour::Green : Colour::Red);
+    if (testRun.slotAt(testRun.currentSlot()).verdict != Verdict::None)
+        setStrip(Colour::Green, u"Има отговор"_s);
+    else
+        setStrip(Colour::Red, u"Няма отговор"_s);
     showQuestionPicture();
 }
 
@@ -296,12 +361,22 @@ void TestWindow::showReviewSlot()
     if (const std::optional<int> chosen = slot.chosenOption) {
         selectRecordedChoice();
         if (slot.correctPosition)
-            setBackColour(optionButtons[*slot.correctPosition], Colour::Green);
+            markOption(*slot.correctPosition, Colour::Green);
         const bool right = testRun.shownChoice(*chosen) == testRun.shownQuestion().correctText;
-        setBackColour(optionButtons[*chosen], right ? Colour::Green : Colour::Red);
+        markOption(*chosen, right ? Colour::Green : Colour::Red);
     }
-    if (slot.verdict != Verdict::Right)
-        setBackColour(statusStrip, Colour::Red);
+    switch (slot.verdict) {
+    case Verdict::Right:
+        // Green already, from recording the choice again.
+        statusStrip->setAccessibleName(u"Верен"_s);
+        break;
+    case Verdict::Wrong:
+        setStrip(Colour::Red, u"Грешен"_s);
+        break;
+    case Verdict::None:
+        setStrip(Colour::Red, u"Няма въведен отговор"_s);
+        break;
+    }
     showQuestionPicture();
 
     helpBox->setText({});
@@ -326,8 +401,11 @@ void TestWindow::showChoices()
         const bool shown = i < count;
         answerBoxes[i]->setVisible(shown);
         optionButtons[i]->setVisible(shown);
-        if (shown)
+        if (shown) {
             answerBoxes[i]->setText(testRun.shownChoice(i));
+            // Moving to an option reads its letter and then its answer.
+            optionButtons[i]->setAccessibleDescription(testRun.shownChoice(i));
+        }
     }
 }
 
@@ -341,7 +419,10 @@ void TestWindow::selectRecordedChoice()
 
 void TestWindow::showQuestionPicture()
 {
-    pictureBox->setPicture(pictures.picture(testRun.shownQuestion().picture));
+    const QPixmap picture = pictures.picture(testRun.shownQuestion().picture);
+    pictureBox->setPicture(picture);
+    pictureBox->setAccessibleName(picture.isNull() ? u"Въпросът няма чертеж"_s
+                                                   : u"Чертеж към въпроса"_s);
 }
 
 // Both bars run from the left edge of Next to E, 50 twips short of the right
@@ -356,6 +437,8 @@ void TestWindow::updateProgress()
     const int A = testRun.answeredCount();
     answeredBar->setParts(E * (A >= 1 ? A - 1 : A) / N + 50, E);
     counterLabel->setText(u"Въведени отговори: %1/%2"_s.arg(A).arg(N));
+    positionBar->setAccessibleName(u"Въпрос %1 от %2"_s.arg(testRun.currentSlot() + 1).arg(N));
+    answeredBar->setAccessibleName(u"Отговорени: %1 от %2"_s.arg(A).arg(N));
 }
 
 void TestWindow::showPhrase()
@@ -379,4 +462,24 @@ void TestWindow::deselect(int option)
     optionGroup->setExclusive(false);
     optionButtons[option]->setChecked(false);
     optionGroup->setExclusive(true);
+}
+
+// The status strip's colour, and what it means in words for a screen reader.
+void TestWindow::setStrip(quint32 colour, const QString &meaning)
+{
+    setBackColour(statusStrip, colour);
+    statusStrip->setAccessibleName(meaning);
+}
+
+// An option's colour in the review, and what it means in words after the
+// option's answer.
+void TestWindow::markOption(int option, quint32 colour)
+{
+    setBackColour(optionButtons[option], colour);
+    QString description = testRun.shownChoice(option);
+    if (colour == Colour::Green)
+        description += u" – верен отговор"_s;
+    else if (colour == Colour::Red)
+        description += u" – грешен отговор"_s;
+    optionButtons[option]->setAccessibleDescription(description);
 }

@@ -32,6 +32,11 @@ class TextBox;
 //
 // Every control carries the name of its place in the window's layout as its
 // object name ("Command1(0)", "Option1(3)"), see layout.cpp.
+//
+// The keyboard reaches every action a click reaches, through shortcuts owned
+// by the buttons they press (createKeys). What the controls show in colour
+// and length is also in their accessible names and descriptions, set by the
+// same display steps that draw it.
 class TestWindow : public QMainWindow
 {
     Q_OBJECT
@@ -50,6 +55,7 @@ protected:
 private:
     void createControls();
     void setTabOrder();
+    void createKeys();
     void startUp();
 
     // User actions.
@@ -72,6 +78,8 @@ private:
     void showConsistencyVerdict(TestRun::Consistency consistency);
     void selectRecordedChoice();
     void deselect(int option);
+    void setStrip(quint32 colour, const QString &meaning);
+    void markOption(int option, quint32 colour);
 
     TestRun testRun;
     PictureBook pictures;
