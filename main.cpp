@@ -1,7 +1,7 @@
 #include "commandline.h"
 #include "contentfolder.h"
-#include "refusalbox.h"
 #include "qttranslation.h"
+#include "refusalbox.h"
 #include "test.h"
 #include "testwindow.h"
 
