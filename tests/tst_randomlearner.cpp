@@ -1,5 +1,6 @@
 #include "windowfixture.h"
 
+#include <QApplication>
 #include <QRandomGenerator>
 
 #include <functional>
@@ -22,12 +23,14 @@ public:
     Learner(const Test &test, quint32 seed)
         : random(seed), session(test, RandomSource([this] { return random.generateDouble(); }))
     {
+        // Keys reach the window only while it is active.
+        session.activate();
     }
 
     // One action; returns its name for the failure message.
     QString act()
     {
-        const int action = random.bounded(8);
+        const int action = random.bounded(10);
         switch (action) {
         case 0:
         case 1:
@@ -52,9 +55,23 @@ public:
         case 6:
             return random.bounded(2) ? click(session.reviewNextButton(), u"review next"_s)
                                      : click(session.reviewBackButton(), u"review back"_s);
-        default:
+        case 7:
             session.authorAction()->trigger();
             return u"author"_s;
+        case 8: {
+            // A key pressed wherever the focus is: choosing, moving, pressing
+            // the focused button, or moving the focus on.
+            static const Qt::Key keys[] = {
+                Qt::Key_1,      Qt::Key_3,        Qt::Key_5,        Qt::Key_A,      Qt::Key_E,
+                Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Tab};
+            const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &session.window, key);
+            return QKeySequence(key).toString();
+        }
+        default:
+            QTest::keyClick(&session.window, Qt::Key(Qt::Key_1 + random.bounded(5)));
+            return u"digit"_s;
         }
     }
 
