@@ -1,9 +1,10 @@
-// firstpaint [FOLDER]
+// firstpaint [FOLDER | --bare]
 //
 // Shows the test window as izpit does, for the built-in test or for the test
 // in FOLDER, read and checked as izpit reads it, and ends as soon as the window
 // has been painted once: the time it runs is the time to the first painted
-// window.
+// window. --bare shows a plain window of the test window's size instead, the
+// least any window costs.
 #include "contentfolder.h"
 #include "test.h"
 #include "testwindow.h"
@@ -40,6 +41,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(u"Fusion"_s);
 
+    FirstPaint firstPaint;
+    if (app.arguments().value(1) == u"--bare"_s) {
+        QWidget bare;
+        bare.setFixedSize(727, 486);
+        bare.installEventFilter(&firstPaint);
+        bare.show();
+        return app.exec();
+    }
+
     std::optional<ContentFolder> folder;
     if (argc > 1) {
         folder.emplace(app.arguments().at(1));
@@ -56,7 +66,6 @@ int main(int argc, char *argv[])
         [&generator] { return generator.generateDouble(); },
         folder ? PictureBook(folder->pictures()) : PictureBook());
     folder.reset();
-    FirstPaint firstPaint;
     window.installEventFilter(&firstPaint);
     window.show();
     return app.exec();
