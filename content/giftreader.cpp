@@ -73,8 +73,11 @@ QString unescape(QStringView s)
 // Characters that draw nothing and take no room, whatever the font: control
 // and format characters (a byte order mark, zero-width spaces and joiners,
 // direction marks, soft hyphens) and the fillers of Hangul and Braille.
+// Blanks and line breaks take room, and stay.
 bool isInvisible(char32_t c)
 {
+    if (QChar::isSpace(c))
+        return false;
     switch (QChar::category(c)) {
     case QChar::Other_Control:
     case QChar::Other_Format:

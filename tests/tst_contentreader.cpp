@@ -665,6 +665,10 @@ void tst_ContentReader::capsAllowTheirEdges_data()
     // Wider than the picture box: a warning, not an error.
     QTest::newRow("a picture at its cap in pixels")
         << u"pictures/01.jpg"_s << jpeg(QSize(ContentFolder::MaxPictureSide, 1)) << 1;
+    // Decoding it takes as much memory as any picture may.
+    QTest::newRow("a picture at its cap in pixels both ways")
+        << u"pictures/01.jpg"_s
+        << jpeg(QSize(ContentFolder::MaxPictureSide, ContentFolder::MaxPictureSide)) << 1;
 }
 
 void tst_ContentReader::capsAllowTheirEdges()
