@@ -4,6 +4,7 @@
 #include "refusalbox.h"
 #include "test.h"
 #include "testwindow.h"
+#include "textfit.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -25,15 +26,20 @@ void printDiagnostics(const ContentFolder &folder)
         std::fprintf(stderr, "%s\n", qPrintable(diagnostic.toString()));
 }
 
-// Checking, the help, the version and a wrong command line print and end.
+// What a check prints is its list of findings, which editors and scripts read:
+// Qt's own notes on the platform (XDG_RUNTIME_DIR not set, and the like) would
+// read as findings, so only critical messages pass.
+QtMessageHandler qtHandler = nullptr;
+void passCriticalOnly(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        qtHandler(type, context, message);
+}
+
+// The help, the version and a wrong command line print and end.
 int runWithoutWindow(const CommandLine &command)
 {
     switch (command.action()) {
-    case CommandLine::Action::Check: {
-        const ContentFolder folder(command.path());
-        printDiagnostics(folder);
-        return folder.test() ? 0 : 1;
-    }
     case CommandLine::Action::Help:
         std::fputs(qPrintable(command.helpText()), stdout);
         return 0;
@@ -54,15 +60,24 @@ int runWithoutWindow(const CommandLine &command)
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(IZPIT_VERSION));
-    // Checking a folder needs no display, so that scripts and machines without
-    // one can run it; neither do the help and the version.
-    if (!CommandLine(CommandLine::arguments(argc, argv)).showsWindow()) {
+    const CommandLine early(CommandLine::arguments(argc, argv));
+    const bool checks = early.action() == CommandLine::Action::Check;
+    // The help and the version need no display, so that scripts and machines
+    // without one can run them.
+    if (!early.showsWindow() && !checks) {
         QCoreApplication app(argc, argv);
         QTranslator messages;
         ContentFolder::installTranslator(messages);
         return runWithoutWindow(CommandLine(app.arguments()));
     }
 
+    // Checking a folder measures its texts in the window's own text boxes,
+    // which need widgets but no display: unless told otherwise, it draws them
+    // offscreen, so that scripts and machines without a display can check too.
+    if (checks && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (checks)
+        qtHandler = qInstallMessageHandler(passCriticalOnly);
     QApplication app(argc, argv);
     installQtTranslation(&app);
     // Fusion draws buttons and option buttons in their own background colours.
@@ -74,11 +89,17 @@ int main(int argc, char *argv[])
     ContentFolder::installTranslator(messages);
     const CommandLine command(app.arguments());
 
+    if (command.action() == CommandLine::Action::Check) {
+        const ContentFolder folder(command.path(), fitsInContentBox);
+        printDiagnostics(folder);
+        return folder.test() ? 0 : 1;
+    }
+
     // The built-in test starts as it is, with nothing to read or check. A
     // folder's test is shown only once all of it has been read and checked.
     std::optional<ContentFolder> folder;
     if (command.action() == CommandLine::Action::Open) {
-        folder.emplace(command.path());
+        folder.emplace(command.path(), fitsInContentBox);
         printDiagnostics(*folder);
         if (!folder->test()) {
             QStringList errors;

@@ -1,8 +1,10 @@
 #include "contentfolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTranslator>
@@ -18,16 +20,103 @@ const QString QuestionsFile = u"questions.gift"_s;
 // Qt refuses to allocate more than this for one picture, whatever its header
 // said: a 4096 x 4096 picture at four bytes a pixel and no more.
 constexpr int PictureAllocationMegabytes = 64;
+static_assert(qint64(ContentFolder::MaxPictureSide) * ContentFolder::MaxPictureSide * 4 <=
+                  qint64(PictureAllocationMegabytes) << 20,
+              "a picture the reader lets through must not fail for want of memory");
+
+// Whether JPEG data runs whole to its end-of-image marker: marker segments,
+// the coded data of every scan after its header, then the end marker. Data
+// cut short ends before that marker, and Qt's decoder then greys what is
+// missing without failing. What follows the marker is not part of the picture.
+bool jpegRunsToItsEnd(const QByteArray &data)
+{
+    const auto byte = [&data](qsizetype i) { return uchar(data[i]); };
+    if (data.size() < 2 || byte(0) != 0xFF || byte(1) != 0xD8)
+        return false;
+    qsizetype at = 2;
+    for (;;) {
+        if (at >= data.size() || byte(at) != 0xFF)
+            return false;
+        while (at < data.size() && byte(at) == 0xFF) // fill bytes before a marker
+            ++at;
+        if (at >= data.size())
+            return false;
+        const uchar marker = byte(at++);
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) // no length follows
+            continue;
+        if (at + 2 > data.size())
+            return false;
+        const qsizetype length = qsizetype(byte(at)) << 8 | byte(at + 1);
+        if (length < 2 || at + length > data.size())
+            return false;
+        at += length;
+        if (marker != 0xDA)
+            continue;
+        // A scan's coded data runs to the next marker; 0xFF 0x00 stands for
+        // 0xFF within it, and restart markers belong to it.
+        for (;;) {
+            at = data.indexOf(char(0xFF), at);
+            if (at < 0 || at + 1 >= data.size())
+                return false;
+            const uchar next = byte(at + 1);
+            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7))
+                at += 2;
+            else if (next == 0xFF)
+                ++at;
+            else
+                break;
+        }
+    }
+}
+
+// What Qt's image decoders log while this lives, held back from the log.
+// Damage that the JPEG decoder works around is only logged, so this is how
+// the reader learns of it; and a teacher's check lists the reader's messages,
+// not Qt's. One at a time, on the thread that reads.
+class DecoderComplaints
+{
+public:
+    DecoderComplaints()
+    {
+        current = this;
+        previous = qInstallMessageHandler(&DecoderComplaints::handle);
+    }
+    ~DecoderComplaints()
+    {
+        qInstallMessageHandler(previous);
+        current = nullptr;
+    }
+    DecoderComplaints(const DecoderComplaints &) = delete;
+    DecoderComplaints &operator=(const DecoderComplaints &) = delete;
+
+    const QStringList &messages() const { return m_messages; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (current && context.category &&
+            QLatin1StringView(context.category).startsWith(QLatin1StringView("qt.gui.imageio")))
+            current->m_messages.append(message);
+        else if (previous)
+            previous(type, context, message);
+    }
+
+    static inline DecoderComplaints *current = nullptr;
+    static inline QtMessageHandler previous = nullptr;
+    QStringList m_messages;
+};
 
 } // namespace
 
-ContentFolder::ContentFolder(const QString &path)
+ContentFolder::ContentFolder(const QString &path, const FitsInBox &fitsInBox)
 {
     const QFileInfo info(QDir::cleanPath(path));
     if (info.isDir())
-        read(info.filePath());
+        read(info.filePath(), fitsInBox);
     else if (info.fileName() == QuestionsFile && (info.isFile() || info.isSymLink()))
-        read(info.path());
+        read(info.path(), fitsInBox);
     else if (!info.exists() && !info.isSymLink())
         error(info.filePath(), 0, tr("no such test folder"));
     else
@@ -47,23 +136,31 @@ void ContentFolder::installTranslator(QTranslator &translator)
         QCoreApplication::installTranslator(&translator);
 }
 
-void ContentFolder::read(const QString &folder)
+void ContentFolder::read(const QString &folder, const FitsInBox &fitsInBox)
 {
-    const std::optional<QStringList> settings = readSettings(folder + u"/settings.txt"_s);
+    m_folder = folder;
+    const QString settingsPath = folder + u"/settings.txt"_s;
+    std::optional<Settings> settings;
+    if (const std::optional<QStringList> rows = readSettings(settingsPath)) {
+        settings = Settings(*rows);
+        checkSettings(settingsPath, *settings);
+    }
     const QString giftPath = folder + u'/' + QuestionsFile;
     QList<GiftQuestion> questions;
     const std::optional<QStringList> lines = readLines(giftPath, MaxQuestionsBytes);
-    if (lines)
+    if (lines) {
         questions = GiftReader::read(giftPath, *lines, m_diagnostics);
+        checkQuestions(giftPath, questions, settings, fitsInBox);
+    }
     // Without the settings the control question, and so the count, is unknown.
     if (lines && settings)
-        checkQuestionCount(giftPath, questions, Settings(*settings).appendsControlQuestion());
+        checkQuestionCount(giftPath, questions, settings->appendsControlQuestion());
     readPictures(folder, lines ? questions.size() : -1);
     if (hasErrors())
         return;
 
     Test test;
-    test.settings = Settings(*settings);
+    test.settings = *settings;
     for (qsizetype q = 0; q < questions.size(); ++q) {
         const GiftQuestion &gift = questions[q];
         test.questions.append(Question{gift.text, gift.choices, gift.choices[gift.correct],
@@ -72,9 +169,24 @@ void ContentFolder::read(const QString &folder)
     m_test = test;
 }
 
+QStringList ContentFolder::pictureFiles() const
+{
+    QList<int> numbers = m_pictureOf.keys();
+    std::sort(numbers.begin(), numbers.end());
+    QStringList files;
+    for (const int number : numbers)
+        files.append(m_pictureOf[number]);
+    return files;
+}
+
 void ContentFolder::error(const QString &file, int line, const QString &message)
 {
     m_diagnostics.append(Diagnostic{file, line, message});
+}
+
+void ContentFolder::warning(const QString &file, int line, const QString &message)
+{
+    m_diagnostics.append(Diagnostic{file, line, message, Diagnostic::Severity::Warning});
 }
 
 // Whether `file` may be opened: a regular file of the folder itself of at
@@ -119,6 +231,8 @@ std::optional<QStringList> ContentFolder::readLines(const QString &path, qint64 
     }
     if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
+    // Lines end in LF, in CR LF (Windows) or in CR alone (an old Mac).
+    data.replace("\r\n", "\n").replace('\r', '\n');
     if (data.endsWith('\n'))
         data.chop(1);
 
@@ -127,11 +241,8 @@ std::optional<QStringList> ContentFolder::readLines(const QString &path, qint64 
         return lines;
     const QList<QByteArray> rawLines = data.split('\n');
     for (qsizetype n = 0; n < rawLines.size(); ++n) {
-        QByteArray raw = rawLines[n];
-        if (raw.endsWith('\r'))
-            raw.chop(1);
         QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString line = decode(raw);
+        const QString line = decode(rawLines[n]);
         // The rest of the file is not read: text that is not UTF-8 is most
         // likely not text at all, and would only make more messages.
         if (decode.hasError()) {
@@ -157,6 +268,51 @@ std::optional<QStringList> ContentFolder::readSettings(const QString &path)
         return std::nullopt;
     }
     return rows;
+}
+
+void ContentFolder::checkSettings(const QString &path, const Settings &settings)
+{
+    if (settings.showsConsistencyVerdict() && !settings.appendsControlQuestion()) {
+        warning(path, 3,
+                tr("the consistency switch is %1: the verdict is shown after grading, but only 1 "
+                   "asks the first question again, so it compares nothing; end the row in 1 or 0")
+                    .arg(settings.switchValue(2)));
+    }
+}
+
+// What a question that can run may still do wrong in the window.
+void ContentFolder::checkQuestions(const QString &path, const QList<GiftQuestion> &questions,
+                                   const std::optional<Settings> &settings,
+                                   const FitsInBox &fitsInBox)
+{
+    for (const GiftQuestion &question : questions) {
+        if (question.refused)
+            continue;
+        if (settings && settings->phraseMode() && !question.text.contains(u'_')) {
+            warning(path, question.line,
+                    tr("phrase mode is on, but the question has no gap _ for the answer: the "
+                       "phrase line puts the chosen answer after the whole question"));
+        }
+        if (!fitsInBox)
+            continue;
+        if (!fitsInBox(question.text, Box::Question)) {
+            warning(path, question.line,
+                    tr("the question text does not fit the question box: the learner has to "
+                       "scroll it"));
+        }
+        // The choices are shown in an order drawn afresh, so with five any of
+        // them may land in the fifth box.
+        const bool five = question.choices.size() == Test::MaxChoices;
+        for (qsizetype c = 0; c < question.choices.size(); ++c) {
+            if (fitsInBox(question.choices[c], five ? Box::FifthAnswer : Box::Answer))
+                continue;
+            warning(path, question.choiceLines[c],
+                    five ? tr("the choice does not fit the narrow fifth answer box, where any "
+                              "choice of a question with five choices may be shown")
+                         : tr("the choice does not fit its answer box: the learner has to "
+                              "scroll it"));
+        }
+    }
 }
 
 void ContentFolder::checkQuestionCount(const QString &path, const QList<GiftQuestion> &questions,
@@ -210,20 +366,25 @@ void ContentFolder::readPictures(const QString &folder, qsizetype questionCount)
     }
 
     // Hidden files, such as a file manager's notes, are not pictures. System
-    // entries (FIFOs, devices) and links are listed so that they can be
-    // refused; a folder inside is not read.
+    // entries (FIFOs, devices) and links are listed so that one with a
+    // picture's name can be refused. Nothing else there is read, and the
+    // author is told so: it may be meant as a picture.
     const QFileInfoList files =
         QDir(pictures.filePath())
             .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &file : files) {
-        if (file.isDir() && !file.isSymLink())
-            continue;
         const QString path = file.filePath();
+        if (file.isDir() && !file.isSymLink()) {
+            warning(path, 0,
+                    tr("a folder among the pictures: it is not read; a question's picture "
+                       "stands in pictures itself"));
+            continue;
+        }
         const QRegularExpressionMatch match = name.match(file.fileName());
         if (!match.hasMatch()) {
-            error(path, 1,
-                  tr("not a picture name: a picture is a JPEG named by its question's number "
-                     "counted from 1, as in 03.jpg"));
+            warning(path, 1,
+                    tr("not a question picture, and not read: a picture is a JPEG named by its "
+                       "question's number counted from 1, as in 03.jpg"));
             continue;
         }
         const int number = match.captured(1).toInt();
@@ -258,10 +419,28 @@ void ContentFolder::readPicture(const QFileInfo &file)
         error(path, 1, tr("cannot read the file: %1").arg(device.errorString()));
         return;
     }
+    // The file may have grown since its size was looked at.
+    QByteArray data = device.read(MaxPictureBytes + 1);
+    if (data.size() > MaxPictureBytes) {
+        error(path, 1, tr("the file is larger than the limit of %1 bytes").arg(MaxPictureBytes));
+        return;
+    }
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
     // Process-wide; nothing else the program decodes comes near it.
     QImageReader::setAllocationLimit(PictureAllocationMegabytes);
-    QImageReader reader(&device, "jpeg");
-    const QSize size = reader.size();
+    QImageReader reader(&buffer, "jpeg");
+    QImage image;
+    QSize size;
+    bool decoded = false;
+    QStringList complaints;
+    {
+        const DecoderComplaints listening;
+        size = reader.size();
+        if (size.isValid() && size.width() <= MaxPictureSide && size.height() <= MaxPictureSide)
+            decoded = reader.read(&image);
+        complaints = listening.messages();
+    }
     if (!size.isValid()) {
         error(path, 1, tr("not a readable JPEG picture"));
         return;
@@ -274,21 +453,29 @@ void ContentFolder::readPicture(const QFileInfo &file)
                   .arg(MaxPictureSide));
         return;
     }
-    QImage image;
-    if (!reader.read(&image)) {
+    if (!decoded) {
         error(path, 1, tr("not a readable JPEG picture"));
+        return;
+    }
+    if (!jpegRunsToItsEnd(data)) {
+        error(path, 1,
+              tr("the picture is cut short: its JPEG data ends before the end of the picture"));
+        return;
+    }
+    if (!complaints.isEmpty()) {
+        error(path, 1,
+              tr("the picture is damaged and does not decode whole (the decoder says: %1)")
+                  .arg(complaints.first()));
         return;
     }
     const QRect box(0, 0, PictureWidth, PictureHeight);
     if (!box.contains(image.rect())) {
-        m_diagnostics.append(
-            Diagnostic{path, 1,
-                       tr("%1x%2 pixels; the picture box shows %3x%4 and clips the rest")
-                           .arg(image.width())
-                           .arg(image.height())
-                           .arg(PictureWidth)
-                           .arg(PictureHeight),
-                       Diagnostic::Severity::Warning});
+        warning(path, 1,
+                tr("%1x%2 pixels; the picture box shows %3x%4 and clips the rest")
+                    .arg(image.width())
+                    .arg(image.height())
+                    .arg(PictureWidth)
+                    .arg(PictureHeight));
     }
     // Only what the box shows is kept, however large the picture.
     m_pictures.insert(path, image.copy(box.intersected(image.rect())));

@@ -70,6 +70,41 @@ QString unescape(QStringView s)
     return out;
 }
 
+// Characters that draw nothing and take no room, whatever the font: control
+// and format characters (a byte order mark, zero-width spaces and joiners,
+// direction marks, soft hyphens) and the fillers of Hangul and Braille.
+// Blanks and line breaks take room, and stay.
+bool isInvisible(char32_t c)
+{
+    if (QChar::isSpace(c))
+        return false;
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+        return true;
+    default:
+        return c == 0x115F || c == 0x1160 || c == 0x3164 || c == 0xFFA0 || c == 0x2800;
+    }
+}
+
+// A text as the learner sees it: its invisible characters dropped, so that
+// texts that look alike compare alike.
+QString shownText(const QString &text)
+{
+    QString shown;
+    for (const char32_t c : text.toUcs4()) {
+        if (!isInvisible(c))
+            shown += QChar::fromUcs4(c);
+    }
+    return shown;
+}
+
+// Whether a text shows nothing at all: a box holding it looks empty.
+bool looksEmpty(const QString &text)
+{
+    return shownText(text).trimmed().isEmpty();
+}
+
 // The lines of a text, each trimmed, empty ones dropped, joined with one blank.
 QString joinLines(QStringView s)
 {
@@ -112,7 +147,7 @@ public:
                      "question text)"));
 
         question.text = unescape(joinLines(s.sliced(pos, open - pos)));
-        if (question.text.isEmpty())
+        if (looksEmpty(question.text))
             fail(open, GiftReader::tr("the question has no text"));
 
         qsizetype choicesEnd = close;
@@ -122,8 +157,12 @@ public:
             choicesEnd = feedback;
         }
         readChoices(open, choicesEnd, question);
+        checkChoicesDiffer(question);
         return question;
     }
+
+    // Warnings about a question that can run, in the order found.
+    QList<Diagnostic> warnings;
 
 private:
     [[noreturn]] void fail(qsizetype at, const QString &message) const
@@ -179,6 +218,36 @@ private:
                            .arg(Test::MaxChoices));
     }
 
+    // Choices are compared as they are shown: a wrong choice that looks like
+    // the correct one is one the learner cannot tell from it, and if its text
+    // is the same, the program counts it as right.
+    void checkChoicesDiffer(const GiftQuestion &question)
+    {
+        QStringList shown;
+        for (const QString &choice : question.choices)
+            shown.append(shownText(choice));
+        for (qsizetype c = 0; c < shown.size(); ++c) {
+            if (c == question.correct)
+                continue;
+            const int line = question.choiceLines[c];
+            if (shown[c] == shown[question.correct]) {
+                throw Diagnostic{path, line,
+                                 GiftReader::tr("a wrong choice (~) with the text of the correct "
+                                                "choice: the learner cannot tell them apart, and "
+                                                "the program would count it as right")};
+            }
+            const qsizetype first = shown.indexOf(shown[c]);
+            if (first < c) {
+                warnings.append(Diagnostic{
+                    path, line,
+                    GiftReader::tr("a wrong choice with the same text as another, on line %1: "
+                                   "the learner sees it twice")
+                        .arg(question.choiceLines[first]),
+                    Diagnostic::Severity::Warning});
+            }
+        }
+    }
+
     void refuseOtherKinds(qsizetype open, QStringView inside) const
     {
         static const QRegularExpression trueFalse(u"^(T|F|TRUE|FALSE)\\s*(#|$)"_s,
@@ -212,7 +281,7 @@ private:
             fail(at + 1 + hash, GiftReader::tr("feedback on a single choice (#) is not supported: "
                                                "write the explanation after ####"));
         const QString text = unescape(joinLines(body));
-        if (text.isEmpty())
+        if (looksEmpty(text))
             fail(at, GiftReader::tr("an empty choice"));
         if (s[at] == u'=') {
             if (question.correct >= 0)
@@ -220,6 +289,7 @@ private:
             question.correct = question.choices.size();
         }
         question.choices.append(text);
+        question.choiceLines.append(block.lineAt(at));
     }
 
     // Every line of the general feedback is one explanation row; \n starts a
@@ -254,10 +324,12 @@ QList<GiftQuestion> GiftReader::read(const QString &path, const QStringList &lin
         // A fault ends its question only: questions stand apart, so the next
         // one is read as if the faulty one were right.
         try {
-            questions.append(QuestionParser(path, block).parse());
+            QuestionParser parser(path, block);
+            questions.append(parser.parse());
+            diagnostics.append(parser.warnings);
         } catch (const Diagnostic &fault) {
             diagnostics.append(fault);
-            questions.append(GiftQuestion{block.lineAt(0), {}, {}, -1, {}, true});
+            questions.append(GiftQuestion{block.lineAt(0), {}, {}, {}, -1, {}, true});
         }
         block = Block();
     };

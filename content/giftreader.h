@@ -11,6 +11,7 @@ struct GiftQuestion
     int line = 0; // where the question starts
     QString text;
     QStringList choices;     // in the order written
+    QList<int> choiceLines;  // where each choice starts
     int correct = -1;        // index into choices of the one "=" choice
     QStringList explanation; // the general feedback after ####, a row per line
     bool refused = false;    // a fault was reported; the fields above are incomplete
@@ -37,7 +38,8 @@ public:
     // lines: the decoded lines of the file at `path`, without their line ends.
     // Every question is returned, so that questions keep their numbers; a
     // question with a fault is marked refused and its first fault appended to
-    // `diagnostics`, and reading goes on with the next question.
+    // `diagnostics`, and reading goes on with the next question. Warnings about
+    // a question that is not refused are appended too.
     static QList<GiftQuestion> read(const QString &path, const QStringList &lines,
                                     QList<Diagnostic> &diagnostics);
 };

@@ -175,6 +175,11 @@ private slots:
     void faultIsRefused_data();
     void faultIsRefused();
     void faultsAreAllReported();
+    void warningLetsTheTestRun_data();
+    void warningLetsTheTestRun();
+    void damagedPictureIsRefused_data();
+    void damagedPictureIsRefused();
+    void textsThatDoNotFitAreWarnedOf();
     void questionLimitsAllowTheirEdges_data();
     void questionLimitsAllowTheirEdges();
     void oversizedPictureWarns_data();
@@ -197,7 +202,12 @@ private slots:
     void giftQuestion_data();
     void giftQuestion();
     void giftQuestionsSplitAtBlankLines();
-    void folderReadsWindowsText();
+    void blankTextIsRefused_data();
+    void blankTextIsRefused();
+    void folderReadsLineEnds_data();
+    void folderReadsLineEnds();
+    void invalidUtf8NamesItsLine_data();
+    void invalidUtf8NamesItsLine();
 };
 
 void tst_ContentReader::faultIsRefused_data()
@@ -237,6 +247,9 @@ void tst_ContentReader::faultIsRefused_data()
     QTest::newRow("two correct choices")
         << u"bad-two-correct"_s << gift << 6 << u"a second correct choice"_s;
     QTest::newRow("empty choice") << u"bad-empty-choice"_s << gift << 4 << u"an empty choice"_s;
+    QTest::newRow("wrong choice with the correct text")
+        << u"bad-wrong-is-correct"_s << gift << 5
+        << u"a wrong choice (~) with the text of the correct choice"_s;
     QTest::newRow("choice without = or ~")
         << u"bad-choice-marker"_s << gift << 4 << u"a choice starts with = (correct) or ~"_s;
 
@@ -276,8 +289,6 @@ void tst_ContentReader::faultIsRefused_data()
         << u"a second picture for question 1, beside 01.jpg"_s;
     QTest::newRow("PNG named .jpg") << u"bad-picture-not-jpeg"_s << u"pictures/02.jpg"_s << 1
                                     << u"not a readable JPEG picture"_s;
-    QTest::newRow("picture not named by its number")
-        << u"bad-picture-name"_s << u"pictures/02.png"_s << 1 << u"not a picture name"_s;
 }
 
 void tst_ContentReader::faultIsRefused()
@@ -349,6 +360,147 @@ void tst_ContentReader::faultsAreAllReported()
             u":1: a picture for question 9, but the test has questions 1 to 4"_s,
     };
     QCOMPARE(diagnosticsOf(read), expected);
+}
+
+void tst_ContentReader::warningLetsTheTestRun_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("where"); // file:line, or the file alone
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("phrase mode and a question with no gap")
+        << u"warn-phrase-no-gap"_s << QStringList{u"questions.gift:4"_s}
+        << QStringList{u"phrase mode is on, but the question has no gap _"_s};
+    QTest::newRow("a verdict with no control question")
+        << u"warn-verdict-without-control"_s << QStringList{u"settings.txt:3"_s}
+        << QStringList{u"the consistency switch is 2"_s};
+    QTest::newRow("two wrong choices alike")
+        << u"warn-same-wrong-choices"_s << QStringList{u"questions.gift:7"_s}
+        << QStringList{u"a wrong choice with the same text as another"_s};
+    QTest::newRow("a picture not named .jpg")
+        << u"warn-picture-png"_s << QStringList{u"pictures/02.png:1"_s}
+        << QStringList{u"not a question picture"_s};
+    // The hidden file is a file manager's, and no concern of the author.
+    QTest::newRow("a note and a folder among the pictures")
+        << u"warn-pictures-extra"_s << QStringList{u"pictures/notes.txt:1"_s, u"pictures/old"_s}
+        << QStringList{u"not a question picture"_s, u"a folder among the pictures"_s};
+}
+
+void tst_ContentReader::warningLetsTheTestRun()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, where);
+    QFETCH(QStringList, messages);
+
+    const QString path = Fixtures + u'/' + folder;
+    const ContentFolder read(path);
+    QVERIFY2(read.test(), qPrintable(diagnosticsOf(read).join(u'\n')));
+    const QStringList english = diagnosticsOf(read);
+    QCOMPARE(english.size(), where.size());
+    for (qsizetype w = 0; w < where.size(); ++w) {
+        QVERIFY2(english[w].startsWith(path + u'/' + where[w] + u": warning: "_s) &&
+                     english[w].contains(messages[w]),
+                 qPrintable(english[w]));
+    }
+
+    // The build goes on, saying what izpit --check says.
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const Ran compiled = compile(path, out.filePath(u"content.cpp"_s));
+    QVERIFY(compiled.finished);
+    QCOMPARE(compiled.exitCode, 0);
+    QCOMPARE(compiled.errors.count(u'\n'), where.size());
+    const Ran checked = check(path);
+    QCOMPARE(checked.exitCode, 0);
+    QCOMPARE(checked.errors, compiled.errors);
+}
+
+// A detailed picture, so that its JPEG data is mostly scan.
+QByteArray detailedJpeg()
+{
+    QImage image(200, 120, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return buffer.data();
+}
+
+void tst_ContentReader::damagedPictureIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    QTest::addColumn<QString>("message");
+
+    // Qt decodes each of these with no error, greying what is missing.
+    const QByteArray whole = detailedJpeg();
+    const QString cut = u"the picture is cut short"_s;
+    QTest::newRow("cut in the middle") << whole.first(whole.size() / 2) << cut;
+    QTest::newRow("cut before its end marker") << whole.first(whole.size() - 2) << cut;
+    QTest::newRow("a part of its scan missing")
+        << QByteArray(whole).remove(whole.size() / 2, whole.size() / 4)
+        << u"the picture is damaged"_s;
+}
+
+void tst_ContentReader::damagedPictureIsRefused()
+{
+    QFETCH(QByteArray, picture);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(copyContentFolder(Fixtures + u"/good"_s, dir.path()));
+    const QString file = dir.filePath(u"pictures/01.jpg"_s);
+    QVERIFY(writeFile(file, picture));
+
+    // The decoder's own complaint is the reader's to tell, not Qt's log.
+    QTest::failOnWarning(QRegularExpression(u".*"_s));
+    const ContentFolder read(dir.path());
+    QVERIFY(!read.test());
+    QCOMPARE(read.diagnostics().size(), 1);
+    QVERIFY2(read.diagnostics()[0].toString().startsWith(file + u":1: "_s + message),
+             qPrintable(read.diagnostics()[0].toString()));
+
+    const Ran compiled = compile(dir.path(), dir.filePath(u"content.cpp"_s));
+    QCOMPARE(compiled.exitCode, 1);
+    const Ran checked = check(dir.path());
+    QCOMPARE(checked.exitCode, 1);
+    QCOMPARE(checked.errors, compiled.errors);
+    QCOMPARE(checked.errors.count(u'\n'), 1);
+}
+
+void tst_ContentReader::textsThatDoNotFitAreWarnedOf()
+{
+    // A measure that finds no room anywhere: each text is asked about once,
+    // in the box it can be shown in, and warned of at its own line.
+    const QString path = Fixtures + u"/warn-texts-overflow"_s;
+    const ContentFolder read(path, [](const QString &, ContentFolder::Box) { return false; });
+    QVERIFY(read.test());
+    QStringList warnings;
+    for (const Diagnostic &d : read.diagnostics()) {
+        QVERIFY(!d.isError());
+        warnings.append(u"%1 %2"_s.arg(d.line).arg(d.message.section(u':', 0, 0)));
+    }
+    const QString question = u"the question text does not fit the question box"_s;
+    const QString answer = u"the choice does not fit its answer box"_s;
+    // With five choices any of them may be shown in the narrow fifth box.
+    const QString fifth = u"the choice does not fit the narrow fifth answer box, where any choice "
+                          "of a question with five choices may be shown"_s;
+    const QStringList expected{
+        u"2 "_s + question, u"2 "_s + answer, u"2 "_s + answer,   u"4 "_s + question,
+        u"5 "_s + answer,   u"6 "_s + answer, u"9 "_s + question, u"9 "_s + fifth,
+        u"9 "_s + fifth,    u"9 "_s + fifth,  u"9 "_s + fifth,    u"10 "_s + fifth,
+    };
+    QCOMPARE(warnings, expected);
+
+    // The build has no window to measure with, and says nothing of it.
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const Ran compiled = compile(path, out.filePath(u"content.cpp"_s));
+    QCOMPARE(compiled.exitCode, 0);
+    QCOMPARE(compiled.errors, QString());
 }
 
 void tst_ContentReader::questionLimitsAllowTheirEdges_data()
@@ -513,6 +665,10 @@ void tst_ContentReader::capsAllowTheirEdges_data()
     // Wider than the picture box: a warning, not an error.
     QTest::newRow("a picture at its cap in pixels")
         << u"pictures/01.jpg"_s << jpeg(QSize(ContentFolder::MaxPictureSide, 1)) << 1;
+    // Decoding it takes as much memory as any picture may.
+    QTest::newRow("a picture at its cap in pixels both ways")
+        << u"pictures/01.jpg"_s
+        << jpeg(QSize(ContentFolder::MaxPictureSide, ContentFolder::MaxPictureSide)) << 1;
 }
 
 void tst_ContentReader::capsAllowTheirEdges()
@@ -581,7 +737,7 @@ void tst_ContentReader::builtinSettingsAreVerbatim()
 {
     // The blank after the last row's digit stays: it turns that switch off.
     const QStringList expected{u"Настройки - последната цифра"_s,
-                               u"ЧЕО - фраза от 2 части - 1"_s,
+                               u"ЧЕО - фраза от 2 части - 0"_s,
                                u"Проверка за Тото - 1"_s,
                                u"Проба - малък тест"_s,
                                u"Дава описание - 1"_s,
@@ -712,16 +868,64 @@ void tst_ContentReader::giftQuestionsSplitAtBlankLines()
     QCOMPARE(questions[2].line, 13);
 }
 
-void tst_ContentReader::folderReadsWindowsText()
+void tst_ContentReader::blankTextIsRefused_data()
 {
-    // A file saved on Windows: a byte order mark and CR LF line ends, none of it in the text.
+    QTest::addColumn<QString>("gift");
+    QTest::addColumn<QString>("message");
+
+    // Each shows the learner an empty box.
+    const QString choice = u"an empty choice"_s;
+    QTest::newRow("a choice of a byte order mark") << u"Text {=a ~\uFEFF}"_s << choice;
+    QTest::newRow("a choice of zero-width characters")
+        << u"Text {=a ~\u200B\u200D\u2060}"_s << choice;
+    QTest::newRow("a choice of control characters") << u"Text {=a ~\u0001\u007F}"_s << choice;
+    QTest::newRow("a choice of a line break") << u"Text {=a ~\\n}"_s << choice;
+    QTest::newRow("a choice of a no-break space and a filler")
+        << u"Text {=\u00A0\u3164 ~b}"_s << choice;
+    QTest::newRow("a question of a zero-width space")
+        << u"\u200B {=a ~b}"_s << u"the question has no text"_s;
+    QTest::newRow("a question of line breaks")
+        << u"::T:: \\n \\n {=a ~b}"_s << u"the question has no text"_s;
+}
+
+void tst_ContentReader::blankTextIsRefused()
+{
+    QFETCH(QString, gift);
+    QFETCH(QString, message);
+
+    QList<Diagnostic> diagnostics;
+    const QList<GiftQuestion> questions = GiftReader::read(u"q.gift"_s, {gift}, diagnostics);
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(questions[0].refused);
+    QCOMPARE(diagnostics.size(), 1);
+    QCOMPARE(diagnostics[0].line, 1);
+    QCOMPARE(diagnostics[0].message, message);
+}
+
+void tst_ContentReader::folderReadsLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::addColumn<QByteArray>("start");
+
+    // A file saved on Windows, and one from an old Mac, which ends lines with CR alone.
+    QTest::newRow("CR LF after a byte order mark")
+        << QByteArray("\r\n") << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("CR alone") << QByteArray("\r") << QByteArray();
+}
+
+void tst_ContentReader::folderReadsLineEnds()
+{
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(QByteArray, start);
+
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    const QByteArray gift = "::Q1:: One {\n=a\n~b\n####Row one\nRow two\n}\n\n"
+                            "Two {=a ~b}\n\nThree {=a ~b}\n";
     QVERIFY(writeFile(dir.filePath(u"questions.gift"_s),
-                      "\xEF\xBB\xBF::Q1:: One {\r\n=a\r\n~b\r\n####Row one\r\nRow two\r\n}\r\n\r\n"
-                      "Two {=a ~b}\r\n\r\nThree {=a ~b}\r\n"));
+                      start + QByteArray(gift).replace("\n", lineEnd)));
     QVERIFY(writeFile(dir.filePath(u"settings.txt"_s),
-                      settingsWithControl('1').replace("\n", "\r\n").prepend("\xEF\xBB\xBF")));
+                      start + settingsWithControl('1').replace("\n", lineEnd)));
     const ContentFolder read(dir.path());
     QVERIFY2(read.test(), qPrintable(diagnosticsOf(read).join(u'\n')));
     const Test &test = *read.test();
@@ -731,6 +935,27 @@ void tst_ContentReader::folderReadsWindowsText()
     QCOMPARE(test.questions[0].text, u"One"_s);
     QCOMPARE(test.questions[0].choices, (QStringList{u"a"_s, u"b"_s}));
     QCOMPARE(test.questions[0].explanation, (QStringList{u"Row one"_s, u"Row two"_s}));
+}
+
+void tst_ContentReader::invalidUtf8NamesItsLine_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("CR") << QByteArray("\r");
+}
+
+void tst_ContentReader::invalidUtf8NamesItsLine()
+{
+    QFETCH(QByteArray, lineEnd);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(copyContentFolder(Fixtures + u"/good"_s, dir.path()));
+    const QString gift = dir.filePath(u"questions.gift"_s);
+    QVERIFY(writeFile(gift, QByteArray("// a\n// b\nT\xFF {=a ~b}\n").replace("\n", lineEnd)));
+    const ContentFolder read(dir.path());
+    QCOMPARE(diagnosticsOf(read), QStringList{gift + u":3: the text is not valid UTF-8"_s});
 }
 
 QTEST_MAIN(tst_ContentReader)

@@ -53,6 +53,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void openRefusesABrokenFolder();
+    void textsThatDoNotFitAreWarnedOf();
     void refusalShowsTheFirstErrors_data();
     void refusalShowsTheFirstErrors();
     void changedCopyShowsTheChange();
@@ -125,6 +126,39 @@ void tst_OpenFolder::openRefusesABrokenFolder()
     QCOMPARE(process.state(), QProcess::Running);
     process.kill();
     process.waitForFinished();
+}
+
+void tst_OpenFolder::textsThatDoNotFitAreWarnedOf()
+{
+    // Measured in the window's own boxes, with or without a display; the test
+    // still runs.
+    const QString folder = Fixtures + u"/warn-texts-overflow"_s;
+    const QString gift = folder + u"/questions.gift:"_s;
+    const QStringList expected{
+        gift + u"2: предупреждение: текстът на въпроса не се побира в полето за въпроса"_s,
+        gift + u"5: предупреждение: отговорът не се побира в полето си"_s,
+        gift + u"10: предупреждение: отговорът не се побира в тясното пето поле"_s,
+    };
+    const Ran checked = runWithoutDisplay({u"--check"_s, folder});
+    QCOMPARE(checked.exitCode, 0);
+    const QStringList lines = checked.errors.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), expected.size());
+    for (qsizetype l = 0; l < lines.size(); ++l)
+        QVERIFY2(lines[l].startsWith(expected[l]), qPrintable(lines[l]));
+
+    // Opening the folder says the same before it shows the test; Qt may have
+    // its say about the platform too.
+    QProcess process;
+    process.setReadChannel(QProcess::StandardError);
+    process.start(QStringLiteral(IZPIT), {folder});
+    const QByteArray same = checked.errors.toUtf8();
+    QByteArray errors;
+    QDeadlineTimer deadline(20000);
+    while (!errors.contains(same) && process.waitForReadyRead(int(deadline.remainingTime())))
+        errors += process.readAllStandardError();
+    process.kill();
+    process.waitForFinished();
+    QVERIFY2(errors.contains(same), errors.constData());
 }
 
 void tst_OpenFolder::refusalShowsTheFirstErrors_data()

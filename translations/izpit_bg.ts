@@ -75,10 +75,6 @@
         <translation>не е папка: в pictures стоят картините на въпросите</translation>
     </message>
     <message>
-        <source>not a picture name: a picture is a JPEG named by its question&apos;s number counted from 1, as in 03.jpg</source>
-        <translation>не е име на картина: картината е JPEG с името на номера на своя въпрос, броено от 1, например 03.jpg</translation>
-    </message>
-    <message>
         <source>a picture for question %1, but the test has questions 1 to %2</source>
         <translation>картина за въпрос %1, а тестът има въпроси от 1 до %2</translation>
     </message>
@@ -97,6 +93,42 @@
     <message>
         <source>not a readable JPEG picture</source>
         <translation>не е четима JPEG картина</translation>
+    </message>
+    <message>
+        <source>the consistency switch is %1: the verdict is shown after grading, but only 1 asks the first question again, so it compares nothing; end the row in 1 or 0</source>
+        <translation>ключът за проверка на последователността е %1: резултатът от проверката се показва след оценяването, но само при 1 първият въпрос се задава отново, така че няма с какво да се сравни; завършете реда с 1 или 0</translation>
+    </message>
+    <message>
+        <source>phrase mode is on, but the question has no gap _ for the answer: the phrase line puts the chosen answer after the whole question</source>
+        <translation>режимът с фраза е включен, но въпросът няма празно място _ за отговора: редът с фразата поставя избрания отговор след целия въпрос</translation>
+    </message>
+    <message>
+        <source>the question text does not fit the question box: the learner has to scroll it</source>
+        <translation>текстът на въпроса не се побира в полето за въпроса: ученикът трябва да го превърта</translation>
+    </message>
+    <message>
+        <source>the choice does not fit the narrow fifth answer box, where any choice of a question with five choices may be shown</source>
+        <translation>отговорът не се побира в тясното пето поле за отговор, където може да се покаже всеки отговор на въпрос с пет отговора</translation>
+    </message>
+    <message>
+        <source>the choice does not fit its answer box: the learner has to scroll it</source>
+        <translation>отговорът не се побира в полето си: ученикът трябва да го превърта</translation>
+    </message>
+    <message>
+        <source>a folder among the pictures: it is not read; a question&apos;s picture stands in pictures itself</source>
+        <translation>папка сред картините: не се чете; картината на въпроса стои направо в pictures</translation>
+    </message>
+    <message>
+        <source>not a question picture, and not read: a picture is a JPEG named by its question&apos;s number counted from 1, as in 03.jpg</source>
+        <translation>не е картина на въпрос и не се чете: картината е JPEG с името на номера на своя въпрос, броено от 1, например 03.jpg</translation>
+    </message>
+    <message>
+        <source>the picture is cut short: its JPEG data ends before the end of the picture</source>
+        <translation>картината е отрязана: данните на JPEG свършват преди края на картината</translation>
+    </message>
+    <message>
+        <source>the picture is damaged and does not decode whole (the decoder says: %1)</source>
+        <translation>картината е повредена и не се разчита цялата (декодерът съобщава: %1)</translation>
     </message>
 </context>
 <context>
@@ -178,6 +210,14 @@
     <message>
         <source>a second correct choice (=): a question has exactly one</source>
         <translation>втори верен отговор (=): въпросът има точно един</translation>
+    </message>
+    <message>
+        <source>a wrong choice with the same text as another, on line %1: the learner sees it twice</source>
+        <translation>грешен отговор със същия текст като друг, на ред %1: ученикът го вижда два пъти</translation>
+    </message>
+    <message>
+        <source>a wrong choice (~) with the text of the correct choice: the learner cannot tell them apart, and the program would count it as right</source>
+        <translation>грешен отговор (~) с текста на верния: ученикът не може да ги различи, а програмата би го приела за верен</translation>
     </message>
 </context>
 </TS>

@@ -17,3 +17,16 @@ bool fitsInBox(const QString &text, QStringView controlName)
     box.show();
     return box.verticalScrollBar()->maximum() == 0;
 }
+
+bool fitsInContentBox(const QString &text, ContentFolder::Box box)
+{
+    switch (box) {
+    case ContentFolder::Box::Question:
+        return fitsInBox(text, u"Text2(0)");
+    case ContentFolder::Box::Answer:
+        return fitsInBox(text, u"Text2(1)");
+    case ContentFolder::Box::FifthAnswer:
+        return fitsInBox(text, u"Text2(5)");
+    }
+    return false;
+}
