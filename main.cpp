@@ -66,6 +66,7 @@ int main(int argc, char *argv[])
     // without one can run them.
     if (!early.showsWindow() && !checks) {
         QCoreApplication app(argc, argv);
+        installQtTranslation(&app);
         QTranslator messages;
         ContentFolder::installTranslator(messages);
         return runWithoutWindow(CommandLine(app.arguments()));

@@ -73,9 +73,10 @@ void tst_OpenFolder::commandLine_data()
     // None of these needs a display.
     QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"izpit " IZPIT_VERSION "\n"_s
                              << QString();
-    QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"--check"_s << QString();
+    QTest::newRow("help, in Bulgarian")
+        << QStringList{u"--help"_s} << 0 << u"Опции:"_s << QString();
     QTest::newRow("unknown option")
-        << QStringList{u"--frobnicate"_s} << 2 << QString() << u"izpit: Unknown option"_s;
+        << QStringList{u"--frobnicate"_s} << 2 << QString() << u"izpit: Непозната опция"_s;
     QTest::newRow("two folders") << QStringList{good, good} << 2 << QString() << u"izpit: "_s;
     QTest::newRow("--check without a folder")
         << QStringList{u"--check"_s} << 2 << QString() << u"izpit: --check"_s;
