@@ -100,7 +100,10 @@ int main(int argc, char *argv[])
     // folder's test is shown only once all of it has been read and checked.
     std::optional<ContentFolder> folder;
     if (command.action() == CommandLine::Action::Open) {
-        folder.emplace(command.path(), fitsInContentBox);
+        // Whether the texts fit their boxes is left to --check: it tells the
+        // author, not the learner, and measuring every text in a text box
+        // would take about as long as building the window.
+        folder.emplace(command.path());
         printDiagnostics(*folder);
         if (!folder->test()) {
             QStringList errors;

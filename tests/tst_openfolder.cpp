@@ -132,7 +132,7 @@ void tst_OpenFolder::openRefusesABrokenFolder()
 void tst_OpenFolder::textsThatDoNotFitAreWarnedOf()
 {
     // Measured in the window's own boxes, with or without a display; the test
-    // still runs.
+    // still runs. Only the check measures: the learner's start does not wait.
     const QString folder = Fixtures + u"/warn-texts-overflow"_s;
     const QString gift = folder + u"/questions.gift:"_s;
     const QStringList expected{
@@ -146,20 +146,6 @@ void tst_OpenFolder::textsThatDoNotFitAreWarnedOf()
     QCOMPARE(lines.size(), expected.size());
     for (qsizetype l = 0; l < lines.size(); ++l)
         QVERIFY2(lines[l].startsWith(expected[l]), qPrintable(lines[l]));
-
-    // Opening the folder says the same before it shows the test; Qt may have
-    // its say about the platform too.
-    QProcess process;
-    process.setReadChannel(QProcess::StandardError);
-    process.start(QStringLiteral(IZPIT), {folder});
-    const QByteArray same = checked.errors.toUtf8();
-    QByteArray errors;
-    QDeadlineTimer deadline(20000);
-    while (!errors.contains(same) && process.waitForReadyRead(int(deadline.remainingTime())))
-        errors += process.readAllStandardError();
-    process.kill();
-    process.waitForFinished();
-    QVERIFY2(errors.contains(same), errors.constData());
 }
 
 void tst_OpenFolder::refusalShowsTheFirstErrors_data()
