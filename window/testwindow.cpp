@@ -362,8 +362,8 @@ void TestWindow::showReviewSlot()
         selectRecordedChoice();
         if (slot.correctPosition)
             markOption(*slot.correctPosition, Colour::Green);
-        const bool right = testRun.shownChoice(*chosen) == testRun.shownQuestion().correctText;
-        markOption(*chosen, right ? Colour::Green : Colour::Red);
+        // Recording the choice again has just judged it by its text.
+        markOption(*chosen, slot.verdict == Verdict::Right ? Colour::Green : Colour::Red);
     }
     switch (slot.verdict) {
     case Verdict::Right:
